@@ -1,0 +1,99 @@
+#include "platform/scriptedplatform.h"
+
+#include "platform/browsercontrol.h"
+#include "platform/keystrokes.h"
+#include "platform/privatefolder.h"
+
+#include <QDialog>
+#include <QLabel>
+
+namespace zerval {
+
+namespace {
+
+// Records the browser calls instead of loading pages.
+class RecordingBrowser : public BrowserControl {
+public:
+    RecordingBrowser(QStringList& log, QWidget* parent) : log_(log), view_(new QLabel(parent)) {}
+    QWidget* widget() override { return view_; }
+    void navigate(const QString& address) override {
+        if (beforeNavigate && !beforeNavigate(address)) {
+            log_.append(QStringLiteral("CANCEL ") + address);
+            return;
+        }
+        log_.append(QStringLiteral("NAVIGATE ") + address + QStringLiteral(" 0"));
+        view_->setText(address);
+    }
+    void back() override { log_.append(QStringLiteral("BACK")); }
+    void forward() override { log_.append(QStringLiteral("FORWARD")); }
+    void refresh() override { log_.append(QStringLiteral("REFRESH")); }
+    void saveAs() override { log_.append(QStringLiteral("SAVEAS")); }
+    void print() override { log_.append(QStringLiteral("PRINT")); }
+
+private:
+    QStringList& log_;
+    QLabel* view_;
+};
+
+} // namespace
+
+ScriptedPlatform::ScriptedPlatform() = default;
+
+ScriptedPlatform& scriptedPlatform() { return dynamic_cast<ScriptedPlatform&>(platform()); }
+
+void ScriptedPlatform::messageBox(QWidget*, const QString& caption, MessageIcon icon,
+                                  const QString& text) {
+    messages.append({caption, icon, text});
+}
+
+void ScriptedPlatform::showModal(QDialog* window) {
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setModal(true);
+    window->show();
+    modalWindows_.append(window);
+}
+
+QWidget* ScriptedPlatform::currentWindow() const {
+    for (qsizetype i = modalWindows_.size() - 1; i >= 0; --i)
+        if (modalWindows_[i] && modalWindows_[i]->isVisible()) return modalWindows_[i];
+    return mainWindow_;
+}
+
+void ScriptedPlatform::queueKeystroke(QChar character) {
+    deliverKeystrokeLater(
+        [this]() -> QWidget* {
+            QWidget* window = currentWindow();
+            return window ? window->focusWidget() : nullptr;
+        },
+        character);
+}
+
+bool ScriptedPlatform::restoreWindow(const QString& title) {
+    if (!desktopWindows.contains(title)) return false;
+    opened.append(QStringLiteral("RESTORE ") + title);
+    return true;
+}
+
+QString ScriptedPlatform::tempFolder() {
+    if (!tempDir_) {
+        const QString base = privateTempFolder();
+        tempDir_ = std::make_unique<QTemporaryDir>(base + QStringLiteral("play-XXXXXX"));
+    }
+    return tempDir_->isValid() ? tempDir_->path() + QLatin1Char('/') : QString();
+}
+
+QString ScriptedPlatform::environment(const QString& name) {
+    return qEnvironmentVariable(name.toLocal8Bit().constData());
+}
+
+QString ScriptedPlatform::savePictureFile(QWidget*, const QString&) {
+    if (saveAnswers.isEmpty()) return QString();
+    const QString answer = saveAnswers.takeFirst();
+    return answer == QStringLiteral("cancel") ? QString() : answer;
+}
+
+std::unique_ptr<BrowserControl> ScriptedPlatform::createBrowser(QWidget* parent) {
+    return std::make_unique<RecordingBrowser>(browsed, parent);
+}
+
+} // namespace zerval
