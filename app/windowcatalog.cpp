@@ -1,0 +1,33 @@
+#include "app/windowcatalog.h"
+
+#include <QDialog>
+
+#include <map>
+
+namespace zerval {
+
+namespace {
+
+using Factory = std::function<QDialog*(QWidget*)>;
+
+template <typename Window> Factory make() {
+    return [](QWidget* owner) -> QDialog* { return new Window(owner); };
+}
+
+// One line per window.
+const std::map<QString, Factory>& catalog() {
+    static const std::map<QString, Factory> windows = {
+    };
+    return windows;
+}
+
+} // namespace
+
+QDialog* createWindow(const QString& className, QWidget* owner) {
+    const auto found = catalog().find(className);
+    return found == catalog().end() ? nullptr : found->second(owner);
+}
+
+bool isWindowBuilt(const QString& className) { return catalog().count(className) != 0; }
+
+} // namespace zerval
