@@ -1,5 +1,7 @@
 #include "app/windowcatalog.h"
 
+#include "kit/velocity.h"
+
 #include <QDialog>
 
 #include <map>
@@ -17,6 +19,7 @@ template <typename Window> Factory make() {
 // One line per window.
 const std::map<QString, Factory>& catalog() {
     static const std::map<QString, Factory> windows = {
+        {QStringLiteral("TFormVel"), make<TFormVel>()},
     };
     return windows;
 }
@@ -28,6 +31,8 @@ QDialog* createWindow(const QString& className, QWidget* owner) {
     return found == catalog().end() ? nullptr : found->second(owner);
 }
 
-bool isWindowBuilt(const QString& className) { return catalog().count(className) != 0; }
+bool isWindowBuilt(const QString& className) {
+    return catalog().count(className) != 0;
+}
 
 } // namespace zerval

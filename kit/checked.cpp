@@ -4,9 +4,12 @@
 
 namespace zerval {
 
-FloatOverflow::FloatOverflow() : FloatError("Desbordamiento en una operación de coma flotante") {}
-FloatDivideByZero::FloatDivideByZero() : FloatError("División por cero en coma flotante") {}
-FloatInvalid::FloatInvalid() : FloatError("Operación de coma flotante no válida") {}
+FloatOverflow::FloatOverflow()
+    : FloatError("Desbordamiento en una operación de coma flotante") {}
+FloatDivideByZero::FloatDivideByZero()
+    : FloatError("División por cero en coma flotante") {}
+FloatInvalid::FloatInvalid()
+    : FloatError("Operación de coma flotante no válida") {}
 
 long double checked(long double result) {
     if (std::isnan(result)) throw FloatInvalid();
@@ -20,11 +23,19 @@ double narrow(long double value) {
     return stored;
 }
 
-double Ext::toDouble() const { return narrow(value_); }
+double Ext::toDouble() const {
+    return narrow(value_);
+}
 
-Ext operator+(Ext a, Ext b) { return Ext(checked(a.value_ + b.value_)); }
-Ext operator-(Ext a, Ext b) { return Ext(checked(a.value_ - b.value_)); }
-Ext operator*(Ext a, Ext b) { return Ext(checked(a.value_ * b.value_)); }
+Ext operator+(Ext a, Ext b) {
+    return Ext(checked(a.value_ + b.value_));
+}
+Ext operator-(Ext a, Ext b) {
+    return Ext(checked(a.value_ - b.value_));
+}
+Ext operator*(Ext a, Ext b) {
+    return Ext(checked(a.value_ * b.value_));
+}
 Ext operator/(Ext a, Ext b) {
     if (b.value_ == 0.0L) {
         if (a.value_ == 0.0L || std::isnan(a.value_)) throw FloatInvalid();
@@ -33,11 +44,15 @@ Ext operator/(Ext a, Ext b) {
     return Ext(checked(a.value_ / b.value_));
 }
 
-Ext floorExt(Ext x) { return Ext(checked(std::floor(x.raw()))); }
+Ext floorExt(Ext x) {
+    return Ext(checked(std::floor(x.raw())));
+}
 Ext sqrtExt(Ext x) {
     if (x.raw() < 0.0L) throw FloatInvalid();
     return Ext(std::sqrt(x.raw()));
 }
-Ext powExt(Ext base, Ext exponent) { return Ext(checked(std::pow(base.raw(), exponent.raw()))); }
+Ext powExt(Ext base, Ext exponent) {
+    return Ext(checked(std::pow(base.raw(), exponent.raw())));
+}
 
 } // namespace zerval

@@ -29,9 +29,12 @@ public:
 class Ext {
 public:
     constexpr Ext() = default;
-    constexpr Ext(long double value) : value_(value) {}
-    constexpr Ext(double value) : value_(value) {}
-    constexpr Ext(int value) : value_(value) {}
+    constexpr Ext(long double value)
+        : value_(value) {}
+    constexpr Ext(double value)
+        : value_(value) {}
+    constexpr Ext(int value)
+        : value_(value) {}
 
     constexpr long double raw() const { return value_; }
     double toDouble() const;

@@ -4,7 +4,8 @@
 
 namespace zerval {
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("zerval"));
     setApplicationDisplayName(applicationTitle());
 }

@@ -45,9 +45,13 @@ void DesktopPlatform::queueKeystroke(QChar character) {
     deliverKeystrokeLater([] { return QApplication::focusWidget(); }, character);
 }
 
-void DesktopPlatform::pause(int milliseconds) { QThread::msleep(unsigned(milliseconds)); }
+void DesktopPlatform::pause(int milliseconds) {
+    QThread::msleep(unsigned(milliseconds));
+}
 
-void DesktopPlatform::beep() { QApplication::beep(); }
+void DesktopPlatform::beep() {
+    QApplication::beep();
+}
 
 void DesktopPlatform::openExternal(const QString& target) {
     const QFileInfo file(target);
@@ -60,9 +64,9 @@ void DesktopPlatform::openExternal(const QString& target) {
 }
 
 QString DesktopPlatform::findCalculator() {
-    static const char* const programs[] = {"gnome-calculator", "kcalc",    "mate-calc",
-                                           "qalculate-gtk",    "qalculate-qt", "galculator",
-                                           "xcalc",            "calc.exe"};
+    static const char* const programs[] = {
+        "gnome-calculator", "kcalc",      "mate-calc", "qalculate-gtk",
+        "qalculate-qt",     "galculator", "xcalc",     "calc.exe"};
     for (const char* program : programs) {
         const QString found = QStandardPaths::findExecutable(QString::fromLatin1(program));
         if (!found.isEmpty()) return found;
@@ -81,7 +85,8 @@ bool DesktopPlatform::restoreWindow(const QString& title) {
     for (const QString& line : lines) {
         const QString windowTitle = line.section(QLatin1Char(' '), 4).trimmed();
         if (windowTitle == title)
-            return QProcess::execute(wmctrl, {QStringLiteral("-F"), QStringLiteral("-a"), title}) == 0;
+            return QProcess::execute(wmctrl, {QStringLiteral("-F"), QStringLiteral("-a"), title}) ==
+                   0;
     }
     return false;
 }
@@ -95,9 +100,13 @@ QString DesktopPlatform::environment(const QString& name) {
     return qEnvironmentVariable(name.toLocal8Bit().constData());
 }
 
-qint64 DesktopPlatform::currentTime() { return QDateTime::currentSecsSinceEpoch(); }
+qint64 DesktopPlatform::currentTime() {
+    return QDateTime::currentSecsSinceEpoch();
+}
 
-QString DesktopPlatform::clipboardText() { return QApplication::clipboard()->text(); }
+QString DesktopPlatform::clipboardText() {
+    return QApplication::clipboard()->text();
+}
 
 void DesktopPlatform::setClipboardText(const QString& text) {
     QApplication::clipboard()->setText(text);

@@ -9,7 +9,8 @@
 
 namespace zerval {
 
-EditBox::EditBox(QWidget* parent) : QLineEdit(parent) {
+EditBox::EditBox(QWidget* parent)
+    : QLineEdit(parent) {
     setAcceptDrops(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }
@@ -21,25 +22,35 @@ void EditBox::setText(const QString& text) {
     raiseChange();
 }
 
-void EditBox::setMaxLength(int length) { maxLength_ = length; }
+void EditBox::setMaxLength(int length) {
+    maxLength_ = length;
+}
 
-bool EditBox::hasInputFocus() const { return window()->focusWidget() == this; }
+bool EditBox::hasInputFocus() const {
+    return window()->focusWidget() == this;
+}
 
-int EditBox::selStart() const { return hasSelectedText() ? selectionStart() : cursorPosition(); }
+int EditBox::selStart() const {
+    return hasSelectedText() ? selectionStart() : cursorPosition();
+}
 
-int EditBox::selLength() const { return hasSelectedText() ? int(selectedText().size()) : 0; }
+int EditBox::selLength() const {
+    return hasSelectedText() ? int(selectedText().size()) : 0;
+}
 
-void EditBox::setSelection(int start, int length) { QLineEdit::setSelection(start, length); }
+void EditBox::setSelection(int start, int length) {
+    QLineEdit::setSelection(start, length);
+}
 
 void EditBox::raiseChange() {
     if (onChange) onChange(*this);
 }
 
 void EditBox::commitEdit(const QString& text, int cursor) {
-    if (text == QLineEdit::text()) return;
-    QLineEdit::setText(text);
+    const bool changed = text != QLineEdit::text();
+    if (changed) QLineEdit::setText(text);
     setCursorPosition(cursor);
-    raiseChange();
+    if (changed) raiseChange();
 }
 
 void EditBox::replaceSelection(const QString& inserted) {
@@ -93,27 +104,47 @@ int windowsKeyCode(int qtKey, Qt::KeyboardModifiers modifiers) {
     if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return 'A' + (qtKey - Qt::Key_A);
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return '0' + (qtKey - Qt::Key_0);
     switch (qtKey) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    case Qt::Key_Minus: return 189;
-    case Qt::Key_Period: return 190;
-    case Qt::Key_Comma: return 188;
-    default: return qtKey & 0xff;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Minus:
+        return 189;
+    case Qt::Key_Period:
+        return 190;
+    case Qt::Key_Comma:
+        return 188;
+    default:
+        return qtKey & 0xff;
     }
 }
 
@@ -170,10 +201,18 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
     }
     guarded([&] {
         switch (key) {
-        case 8: deleteSelectionOrChar(true); break;
-        case 1: selectAll(); break;
-        case 3: copySelection(); break;
-        case 22: pasteFromMenu(); break;
+        case 8:
+            deleteSelectionOrChar(true);
+            break;
+        case 1:
+            selectAll();
+            break;
+        case 3:
+            copySelection();
+            break;
+        case 22:
+            pasteFromMenu();
+            break;
         case 24:
             if (!isReadOnly() && hasSelectedText()) {
                 copySelection();

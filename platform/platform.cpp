@@ -19,9 +19,13 @@ Platform& platform() {
     return *instance;
 }
 
-void installPlatform(std::unique_ptr<Platform> platform) { installed() = std::move(platform); }
+void installPlatform(std::unique_ptr<Platform> platform) {
+    installed() = std::move(platform);
+}
 
-QString applicationTitle() { return QStringLiteral("zerval - conversor de unidades"); }
+QString applicationTitle() {
+    return QStringLiteral("zerval - conversor de unidades");
+}
 
 void Platform::plainMessage(const QString& text) {
     messageBox(nullptr, applicationTitle(), MessageIcon::None, text);

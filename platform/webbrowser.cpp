@@ -12,7 +12,9 @@ namespace {
 
 class GuardedPage : public QWebEnginePage {
 public:
-    GuardedPage(BrowserControl& owner, QObject* parent) : QWebEnginePage(parent), owner_(owner) {}
+    GuardedPage(BrowserControl& owner, QObject* parent)
+        : QWebEnginePage(parent)
+        , owner_(owner) {}
 
 protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override {
@@ -26,15 +28,26 @@ private:
 
 } // namespace
 
-WebBrowser::WebBrowser(QWidget* parent) : view_(new QWebEngineView(parent)) {
+WebBrowser::WebBrowser(QWidget* parent)
+    : view_(new QWebEngineView(parent)) {
     view_->setPage(new GuardedPage(*this, view_));
 }
 
-QWidget* WebBrowser::widget() { return view_; }
-void WebBrowser::navigate(const QString& address) { view_->setUrl(QUrl::fromUserInput(address)); }
-void WebBrowser::back() { view_->back(); }
-void WebBrowser::forward() { view_->forward(); }
-void WebBrowser::refresh() { view_->reload(); }
+QWidget* WebBrowser::widget() {
+    return view_;
+}
+void WebBrowser::navigate(const QString& address) {
+    view_->setUrl(QUrl::fromUserInput(address));
+}
+void WebBrowser::back() {
+    view_->back();
+}
+void WebBrowser::forward() {
+    view_->forward();
+}
+void WebBrowser::refresh() {
+    view_->reload();
+}
 
 void WebBrowser::saveAs() {
     const QString file = QFileDialog::getSaveFileName(view_, QStringLiteral("Guardar como"),
@@ -49,8 +62,9 @@ void WebBrowser::print() {
         delete printer;
         return;
     }
-    QObject::connect(view_, &QWebEngineView::printFinished, view_, [printer](bool) { delete printer; },
-                     Qt::SingleShotConnection);
+    QObject::connect(
+        view_, &QWebEngineView::printFinished, view_, [printer](bool) { delete printer; },
+        Qt::SingleShotConnection);
     view_->print(printer);
 }
 

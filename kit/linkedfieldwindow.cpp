@@ -1,0 +1,236 @@
+#include "kit/linkedfieldwindow.h"
+
+#include "kit/entrykit.h"
+#include "kit/textforms.h"
+#include "platform/editbox.h"
+
+#include <QGuiApplication>
+#include <QRegularExpression>
+#include <QScreen>
+
+namespace zerval {
+
+QString resultForm(double value, QChar separator) {
+    return ResultText(value, separator);
+}
+QString sevenDecimalForm(double value, QChar separator) {
+    return RoundedText(value, 7, separator);
+}
+QString generalForm(double value, QChar separator) {
+    return GeneralText(value, separator);
+}
+
+Conversion times(std::initializer_list<long double> factors) {
+    std::vector<long double> all(factors);
+    return [all](Ext x) {
+        for (long double factor : all)
+            x = x * Ext(factor);
+        return x;
+    };
+}
+
+Conversion affine(long double factor, long double offset) {
+    return [factor, offset](Ext x) { return x * Ext(factor) + Ext(offset); };
+}
+
+namespace {
+constexpr int kDeleteKey = 46;
+} // namespace
+
+LinkedFieldWindow::LinkedFieldWindow(QWidget* owner, LinkedFieldLayout layout)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    , layout_(std::move(layout)) {}
+
+LinkedFieldWindow::~LinkedFieldWindow() = default;
+
+void LinkedFieldWindow::bindFields() {
+    static const QRegularExpression name(QStringLiteral("^Edit(\\d+)$"));
+    for (EditBox* box : findChildren<EditBox*>()) {
+        const auto match = name.match(box->objectName());
+        if (!match.hasMatch()) continue;
+        fields_[match.captured(1).toInt()] = box;
+        box->onKeyDown = [this](EditBox& edit, int keyCode) { keyDown(edit, keyCode); };
+        box->onKeyPress = [this](EditBox& edit, char16_t& key) { keyPress(edit, key); };
+        box->onChange = [this](EditBox& edit) { changed(edit); };
+    }
+    setFixedSize(size());
+}
+
+void LinkedFieldWindow::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        centred_ = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QDialog::showEvent(event);
+}
+
+EditBox* LinkedFieldWindow::field(int number) const {
+    const auto found = fields_.find(number);
+    return found == fields_.end() ? nullptr : found->second;
+}
+
+int LinkedFieldWindow::fieldNumber(const EditBox& box) const {
+    for (const auto& [number, edit] : fields_)
+        if (edit == &box) return number;
+    return 0;
+}
+
+const LinkedField* LinkedFieldWindow::linkedField(int number) const {
+    for (const LinkedField& linked : layout_.fields)
+        if (linked.number == number) return &linked;
+    return nullptr;
+}
+
+bool LinkedFieldWindow::locked(int lock) const {
+    const auto found = locks_.find(lock);
+    return found != locks_.end() && found->second;
+}
+
+void LinkedFieldWindow::setLocked(int lock, bool isLocked) {
+    locks_[lock] = isLocked;
+}
+
+void LinkedFieldWindow::activate(EditBox& box) {
+    clearLocks();
+    activeField_ = fieldNumber(box);
+}
+
+void LinkedFieldWindow::keyDown(EditBox& box, int keyCode) {
+    switch (layout_.activation) {
+    case KeyActivation::AllKeys:
+    case KeyActivation::AllKeysAndKeyPress:
+        activate(box);
+        break;
+    case KeyActivation::DeleteOnly:
+        if (keyCode == kDeleteKey) activate(box);
+        break;
+    case KeyActivation::KeyPressOnly:
+        break;
+    }
+}
+
+void LinkedFieldWindow::keyPress(EditBox& box, char16_t& key) {
+    if (layout_.activation != KeyActivation::AllKeys) activate(box);
+    try {
+        key = FilterNumericKey(key, {box.text(), box.selStart(), box.selLength()},
+                               platform().decimalSeparator());
+    } catch (...) {
+        const EditBox* active = field(activeField_);
+        platform().plainMessage((active ? active->text() : QString()) +
+                                QStringLiteral("\nno es un número válido."));
+    }
+}
+
+void LinkedFieldWindow::changed(EditBox& box) {
+    const int number = fieldNumber(box);
+    if (changeDepth_ > 0) {
+        // A nested change: its errors travel back to the change that set it off.
+        ++changeDepth_;
+        try {
+            fieldChanged(number);
+        } catch (...) {
+            --changeDepth_;
+            throw;
+        }
+        --changeDepth_;
+        return;
+    }
+    ++changeDepth_;
+    try {
+        fieldChanged(number);
+        --changeDepth_;
+    } catch (...) {
+        --changeDepth_;
+        // Whatever stopped the cascade part-way is reported, and the window is emptied so
+        // that it never shows new values beside stale ones.
+        platform().reportError(std::current_exception());
+        ClearAllFields();
+    }
+}
+
+void LinkedFieldWindow::fieldChanged(int number) {
+    if (number == layout_.hub) {
+        hubChanged();
+    } else if (const LinkedField* linked = linkedField(number)) {
+        linkedFieldChanged(*linked);
+    }
+}
+
+bool LinkedFieldWindow::readField(int number) {
+    EditBox* box = field(number);
+    switch (ClassifyEntry(box->text(), separator())) {
+    case EntryClass::Empty:
+        ClearAllFields();
+        return false;
+    case EntryClass::Incomplete:
+        return false;
+    case EntryClass::Convertible:
+        break;
+    }
+    if (box->hasInputFocus()) values_[number] = ParseEntry(box->text(), parseError, separator());
+    if (parseError) {
+        ClearAllFields();
+        return false;
+    }
+    return true;
+}
+
+void LinkedFieldWindow::hubChanged() {
+    const int hub = layout_.hub;
+    if (locked(hub)) return;
+    setLocked(hub, true);
+    // The hub's value was stored unrounded by the field that wrote it, unless the user is
+    // typing into the hub itself.
+    if (!readField(hub)) return;
+    if (layout_.hubGuard && values_[hub] > layout_.hubGuard->limit) runGuard(*layout_.hubGuard);
+    cascadeFrom(hub);
+}
+
+void LinkedFieldWindow::cascadeFrom(int hub) {
+    for (const LinkedField& linked : layout_.fields) {
+        if (linked.number == activeField_ || linked.number == hub) continue;
+        writeField(linked.number, linked.fromSource(Ext(values_[linked.source])).toDouble(),
+                   linked.form);
+    }
+}
+
+void LinkedFieldWindow::linkedFieldChanged(const LinkedField& linked) {
+    if (!readField(linked.number)) return;
+    if (activeField_ == layout_.hub || locked(layout_.hub)) return;
+    writeField(layout_.hub, linked.toHub(Ext(values_[linked.number])).toDouble(), linked.hubForm);
+}
+
+void LinkedFieldWindow::writeField(int number, double value, TextForm form) {
+    values_[number] = value;
+    if (EditBox* box = field(number)) box->setText(form(value, separator()));
+}
+
+void LinkedFieldWindow::runGuard(const OverflowGuard& guard) {
+    if (guard.caption.isEmpty())
+        platform().plainMessage(guard.text);
+    else
+        platform().messageBox(this, guard.caption, guard.icon, guard.text);
+    values_[guard.resetField] = guard.resetValue;
+    activeField_ = guard.resetField;
+    EditBox* box = field(guard.resetField);
+    box->setFocus();
+    box->setText(QString());
+    for (QChar key : guard.keystrokes) {
+        platform().pause(guard.pauseMilliseconds);
+        platform().queueKeystroke(key);
+    }
+    if (guard.beepAfter) platform().beep();
+}
+
+void LinkedFieldWindow::ClearAllFields() {
+    parseError = false;
+    for (const auto& [number, box] : fields_)
+        box->setText(QString());
+}
+
+} // namespace zerval

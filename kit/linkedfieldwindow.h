@@ -1,0 +1,142 @@
+#pragma once
+
+#include "kit/checked.h"
+#include "platform/platform.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <optional>
+#include <vector>
+
+namespace zerval {
+
+class EditBox;
+
+// How a field's value is written as text.
+using TextForm = QString (*)(double value, QChar separator);
+QString resultForm(double value, QChar separator);       // six decimals, then general text
+QString sevenDecimalForm(double value, QChar separator); // seven decimals, then general text
+QString generalForm(double value, QChar separator);      // 15 significant digits, unrounded
+
+// A value carried from one unit into another, formed in extended precision.
+using Conversion = std::function<Ext(Ext)>;
+// Multiplies by each factor in turn.
+Conversion times(std::initializer_list<long double> factors);
+// factor * x + offset.
+Conversion affine(long double factor, long double offset);
+
+// One field of a linked-field window. The cascade computes it from `source` (the hub, or a
+// field written earlier in the same cascade) and writes it in `form`; a change typed into it
+// gives the hub's value through `toHub`, written in `hubForm`.
+struct LinkedField {
+    int number;
+    int source;
+    Conversion fromSource;
+    TextForm form;
+    Conversion toHub;
+    TextForm hubForm;
+};
+
+// What a window answers when a value leaves the range it can compute with: a message, a reset
+// of one field and keystrokes typed into it after the handler has returned.
+struct OverflowGuard {
+    double limit;
+    QString text;
+    // An empty caption means a plain message (the application title as caption).
+    QString caption;
+    MessageIcon icon = MessageIcon::None;
+    int resetField;
+    double resetValue = 0.0;
+    QString keystrokes;
+    int pauseMilliseconds = 100;
+    bool beepAfter = false;
+};
+
+// Which events make a field the active one and clear the locks.
+enum class KeyActivation {
+    AllKeys,            // key down, for every key
+    AllKeysAndKeyPress, // key down for every key, and the key press again
+    DeleteOnly,         // key down only for Delete; the key press for every character
+    KeyPressOnly,       // the key press only
+};
+
+struct LinkedFieldLayout {
+    int hub = 1;
+    KeyActivation activation = KeyActivation::AllKeys;
+    std::vector<LinkedField> fields; // in the order the cascade writes them
+    std::optional<OverflowGuard> hubGuard;
+};
+
+// The linked-field converter: one numeric field per unit, all kept consistent. Typing into a
+// field converts its value to the hub's unit and writes the hub; the hub's change writes every
+// other field but the active one. Writing a text raises that field's change at once, so a
+// lock stops the nested changes from propagating again.
+//
+// A window is its layout plus, where it departs from the common rules, overrides of
+// fieldChanged for its own fields, built from the protected pieces below.
+class LinkedFieldWindow : public QDialog {
+    Q_OBJECT
+public:
+    ~LinkedFieldWindow() override;
+
+protected:
+    LinkedFieldWindow(QWidget* owner, LinkedFieldLayout layout);
+
+    // Binds every edit box named "Edit<n>"; call after the form is set up.
+    void bindFields();
+
+    // A field's change. The default runs the hub's cascade for the hub and the common
+    // field change for the others.
+    virtual void fieldChanged(int number);
+
+    // The common rules, for windows that build their own handlers from them.
+    void hubChanged();
+    void linkedFieldChanged(const LinkedField& field);
+    // Classifies and, when the field has the input focus, parses the field's text into its
+    // value. False when the handler must stop (empty, incomplete or not a number).
+    bool readField(int number);
+    void cascadeFrom(int hub);
+    // Stores the value and writes its text.
+    void writeField(int number, double value, TextForm form);
+    // Message, reset and queued keystrokes of an overflow guard.
+    void runGuard(const OverflowGuard& guard);
+
+    void ClearAllFields();
+
+    EditBox* field(int number) const;
+    int fieldNumber(const EditBox& box) const;
+    double& value(int number) { return values_[number]; }
+    const LinkedField* linkedField(int number) const;
+    const LinkedFieldLayout& layout() const { return layout_; }
+
+    int activeField() const { return activeField_; }
+    void setActiveField(int number) { activeField_ = number; }
+    // Locks are named by the field whose changes they stop; the hub's is the cascade lock.
+    bool locked(int lock) const;
+    void setLocked(int lock, bool locked);
+    void clearLocks() { locks_.clear(); }
+
+    bool parseError = false;
+    QChar separator() const { return platform().decimalSeparator(); }
+
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void keyDown(EditBox& box, int keyCode);
+    void keyPress(EditBox& box, char16_t& key);
+    void changed(EditBox& box);
+    void activate(EditBox& box);
+
+    LinkedFieldLayout layout_;
+    std::map<int, EditBox*> fields_;
+    std::map<int, double> values_;
+    std::map<int, bool> locks_;
+    int activeField_ = 1;
+    int changeDepth_ = 0;
+    bool centred_ = false;
+};
+
+} // namespace zerval
