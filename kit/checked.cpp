@@ -52,6 +52,8 @@ Ext sqrtExt(Ext x) {
     return Ext(std::sqrt(x.raw()));
 }
 Ext powExt(Ext base, Ext exponent) {
+    // Zero to a negative power is a pole: a division by zero, not an overflow.
+    if (base.raw() == 0.0L && exponent.raw() < 0.0L) throw FloatDivideByZero();
     return Ext(checked(std::pow(base.raw(), exponent.raw())));
 }
 

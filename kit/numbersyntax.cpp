@@ -10,7 +10,9 @@ namespace zerval {
 
 namespace {
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 locale_t cLocale() {
     static const locale_t locale = newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr));
@@ -22,7 +24,8 @@ locale_t cLocale() {
 std::optional<long double> readNumber(QStringView text, QChar separator) {
     const qsizetype length = text.size();
     qsizetype i = 0;
-    while (i < length && text[i] == QLatin1Char(' ')) ++i;
+    while (i < length && text[i] == QLatin1Char(' '))
+        ++i;
 
     std::string normal;
     if (i < length && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
@@ -55,13 +58,15 @@ std::optional<long double> readNumber(QStringView text, QChar separator) {
             negativeExponent = text[i] == QLatin1Char('-');
             ++i;
         }
-        while (i < length && isDigit(text[i])) {
+        // Digits are taken only while the exponent is below 500, so "1E500" still reads
+        // (and overflows later, when narrowed to a double) while "1E5000" is not a number.
+        while (i < length && exponent < 500 && isDigit(text[i])) {
             exponent = exponent * 10 + (text[i].unicode() - '0');
-            if (exponent >= 500) return std::nullopt;
             ++i;
         }
     }
-    while (i < length && text[i] == QLatin1Char(' ')) ++i;
+    while (i < length && text[i] == QLatin1Char(' '))
+        ++i;
     if (i != length) return std::nullopt;
 
     normal += digits.empty() ? std::string("0") : digits;

@@ -29,7 +29,8 @@ Decimal decimalOf(long double value, int significant) {
     for (std::size_t i = 0; i < ePos; ++i)
         if (text[i] != '.') result.digits += text[i];
     result.exponent = std::stoi(text.substr(ePos + 1)) + 1;
-    while (!result.digits.empty() && result.digits.back() == '0') result.digits.pop_back();
+    while (!result.digits.empty() && result.digits.back() == '0')
+        result.digits.pop_back();
     return result;
 }
 
@@ -48,16 +49,17 @@ void roundDigits(Decimal& decimal, int kept) {
             decimal.digits[std::size_t(i)] = '0';
             --i;
         }
+        // Nines carried all the way (or nothing kept) give the next power of ten; the
+        // zeros behind the new leading one are dropped below.
         if (i < 0) {
             decimal.digits.insert(decimal.digits.begin(), '1');
             decimal.exponent += 1;
-            decimal.digits.pop_back();
-            if (kept == 0) decimal.digits = "1";
         } else {
             decimal.digits[std::size_t(i)] += 1;
         }
     }
-    while (!decimal.digits.empty() && decimal.digits.back() == '0') decimal.digits.pop_back();
+    while (!decimal.digits.empty() && decimal.digits.back() == '0')
+        decimal.digits.pop_back();
 }
 
 char digitAt(const Decimal& decimal, int index) {
@@ -81,7 +83,8 @@ QString GeneralText(long double value, QChar separator) {
             text += QString(-e, QLatin1Char('0'));
             text += QString::fromLatin1(decimal.digits.c_str());
         } else {
-            for (int i = 0; i < e; ++i) text += QLatin1Char(digitAt(decimal, i));
+            for (int i = 0; i < e; ++i)
+                text += QLatin1Char(digitAt(decimal, i));
             if (count > e) {
                 text += separator;
                 text += QString::fromLatin1(decimal.digits.c_str() + e);
@@ -110,7 +113,9 @@ QString RoundedText(double value, int decimals, QChar separator) {
     return GeneralText(RoundedValue(value, decimals), separator);
 }
 
-QString ResultText(double value, QChar separator) { return RoundedText(value, 6, separator); }
+QString ResultText(double value, QChar separator) {
+    return RoundedText(value, 6, separator);
+}
 
 long double RoundToScale(double value, int scale) {
     const double shifted = narrow(checked(static_cast<long double>(scale) * value + 0.5L));
@@ -126,20 +131,23 @@ QString PatternText(double value, const QString& pattern, QChar separator) {
     while (i < pattern.size() && !isPlaceholder(pattern[i]) && pattern[i] != QLatin1Char('.'))
         prefix += pattern[i++];
     QString integerPart, fractionPart;
-    while (i < pattern.size() && isPlaceholder(pattern[i])) integerPart += pattern[i++];
+    while (i < pattern.size() && isPlaceholder(pattern[i]))
+        integerPart += pattern[i++];
     bool hasPoint = false;
     if (i < pattern.size() && pattern[i] == QLatin1Char('.')) {
         hasPoint = true;
         ++i;
-        while (i < pattern.size() && isPlaceholder(pattern[i])) fractionPart += pattern[i++];
+        while (i < pattern.size() && isPlaceholder(pattern[i]))
+            fractionPart += pattern[i++];
     }
     bool scientific = false, alwaysSign = false;
     int exponentDigits = 0;
-    if (i + 2 < pattern.size() + 1 && i + 1 < pattern.size() &&
+    if (i + 1 < pattern.size() &&
         (pattern[i] == QLatin1Char('E') || pattern[i] == QLatin1Char('e')) &&
         (pattern[i + 1] == QLatin1Char('+') || pattern[i + 1] == QLatin1Char('-'))) {
         qsizetype j = i + 2;
-        while (j < pattern.size() && pattern[j] == QLatin1Char('0')) ++j;
+        while (j < pattern.size() && pattern[j] == QLatin1Char('0'))
+            ++j;
         if (j > i + 2) {
             scientific = true;
             alwaysSign = pattern[i + 1] == QLatin1Char('+');
@@ -163,26 +171,34 @@ QString PatternText(double value, const QString& pattern, QChar separator) {
             roundDigits(decimal, integerDigits + decimals);
             exponent = decimal.exponent - integerDigits;
         }
-        for (int k = 0; k < integerDigits; ++k) body += QLatin1Char(digitAt(decimal, k));
+        for (int k = 0; k < integerDigits; ++k)
+            body += QLatin1Char(digitAt(decimal, k));
         QString fraction;
-        for (int k = 0; k < decimals; ++k) fraction += QLatin1Char(digitAt(decimal, integerDigits + k));
+        for (int k = 0; k < decimals; ++k)
+            fraction += QLatin1Char(digitAt(decimal, integerDigits + k));
         while (fraction.size() > requiredDecimals && fraction.endsWith(QLatin1Char('0')))
             fraction.chop(1);
         if (!fraction.isEmpty()) body += separator + fraction;
         body += QLatin1Char('E');
-        if (exponent < 0) body += QLatin1Char('-');
-        else if (alwaysSign) body += QLatin1Char('+');
+        if (exponent < 0)
+            body += QLatin1Char('-');
+        else if (alwaysSign)
+            body += QLatin1Char('+');
         QString digits = QString::number(std::abs(exponent));
-        while (digits.size() < exponentDigits) digits.prepend(QLatin1Char('0'));
+        while (digits.size() < exponentDigits)
+            digits.prepend(QLatin1Char('0'));
         body += digits;
     } else {
         roundDigits(decimal, decimal.exponent + decimals);
         const int e = decimal.digits.empty() ? 0 : decimal.exponent;
         QString integer;
-        for (int k = 0; k < e; ++k) integer += QLatin1Char(digitAt(decimal, k));
-        while (integer.size() < zeroInteger) integer.prepend(QLatin1Char('0'));
+        for (int k = 0; k < e; ++k)
+            integer += QLatin1Char(digitAt(decimal, k));
+        while (integer.size() < zeroInteger)
+            integer.prepend(QLatin1Char('0'));
         QString fraction;
-        for (int k = 0; k < decimals; ++k) fraction += QLatin1Char(digitAt(decimal, e + k));
+        for (int k = 0; k < decimals; ++k)
+            fraction += QLatin1Char(digitAt(decimal, e + k));
         while (fraction.size() > requiredDecimals && fraction.endsWith(QLatin1Char('0')))
             fraction.chop(1);
         body = integer;
