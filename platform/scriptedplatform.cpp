@@ -14,7 +14,11 @@ namespace {
 // Records the browser calls instead of loading pages.
 class RecordingBrowser : public BrowserControl {
 public:
-    RecordingBrowser(QStringList& log, QWidget* parent) : log_(log), view_(new QLabel(parent)) {}
+    RecordingBrowser(ScriptedPlatform& owner, QWidget* parent)
+        : owner_(owner)
+        , log_(owner.browsed)
+        , view_(new QLabel(parent)) {}
+    ~RecordingBrowser() override { owner_.forgetBrowser(this); }
     QWidget* widget() override { return view_; }
     void navigate(const QString& address) override {
         if (beforeNavigate && !beforeNavigate(address)) {
@@ -22,7 +26,7 @@ public:
             return;
         }
         log_.append(QStringLiteral("NAVIGATE ") + address + QStringLiteral(" 0"));
-        view_->setText(address);
+        if (view_) view_->setText(address);
     }
     void back() override { log_.append(QStringLiteral("BACK")); }
     void forward() override { log_.append(QStringLiteral("FORWARD")); }
@@ -31,15 +35,18 @@ public:
     void print() override { log_.append(QStringLiteral("PRINT")); }
 
 private:
+    ScriptedPlatform& owner_;
     QStringList& log_;
-    QLabel* view_;
+    QPointer<QLabel> view_;
 };
 
 } // namespace
 
 ScriptedPlatform::ScriptedPlatform() = default;
 
-ScriptedPlatform& scriptedPlatform() { return dynamic_cast<ScriptedPlatform&>(platform()); }
+ScriptedPlatform& scriptedPlatform() {
+    return dynamic_cast<ScriptedPlatform&>(platform());
+}
 
 void ScriptedPlatform::messageBox(QWidget*, const QString& caption, MessageIcon icon,
                                   const QString& text) {
@@ -93,7 +100,15 @@ QString ScriptedPlatform::savePictureFile(QWidget*, const QString&) {
 }
 
 std::unique_ptr<BrowserControl> ScriptedPlatform::createBrowser(QWidget* parent) {
-    return std::make_unique<RecordingBrowser>(browsed, parent);
+    auto browser = std::make_unique<RecordingBrowser>(*this, parent);
+    browsers_.append(browser.get());
+    return browser;
+}
+
+BrowserControl* ScriptedPlatform::browserIn(const QWidget* window) const {
+    for (BrowserControl* browser : browsers_)
+        if (QWidget* view = browser->widget(); view && view->window() == window) return browser;
+    return nullptr;
 }
 
 } // namespace zerval

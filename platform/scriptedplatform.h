@@ -5,6 +5,7 @@
 #include <QList>
 #include <QPointer>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <memory>
 
@@ -45,6 +46,11 @@ public:
     void setMainWindow(QWidget* window) { mainWindow_ = window; }
     QWidget* mainWindow() const { return mainWindow_; }
 
+    // The browser control whose widget lies in this window, so that a script can follow a
+    // link inside its page; null when the window has none.
+    BrowserControl* browserIn(const QWidget* window) const;
+    void forgetBrowser(BrowserControl* browser) { browsers_.removeAll(browser); }
+
     // What the script sets.
     QChar separator = QLatin1Char('.');
     qint64 clock = 0;
@@ -63,6 +69,7 @@ private:
     QPointer<QWidget> mainWindow_;
     QList<QPointer<QWidget>> modalWindows_;
     std::unique_ptr<QTemporaryDir> tempDir_;
+    QList<BrowserControl*> browsers_;
 };
 
 ScriptedPlatform& scriptedPlatform();
