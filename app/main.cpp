@@ -1,8 +1,16 @@
+#include "app/mainwindow.h"
 #include "platform/application.h"
 #include "platform/desktopplatform.h"
 
 int main(int argc, char** argv) {
     zerval::Application application(argc, argv);
     zerval::installPlatform(std::make_unique<zerval::DesktopPlatform>());
-    return application.exec();
+    try {
+        zerval::TFormPrincipal window;
+        window.show();
+        return application.exec();
+    } catch (...) {
+        zerval::platform().reportError(std::current_exception());
+        return 1;
+    }
 }

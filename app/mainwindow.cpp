@@ -1,19 +1,265 @@
 #include "app/mainwindow.h"
 
+#include "app/artwork.h"
+#include "app/donationphrase.h"
+#include "app/makersite.h"
+#include "app/menubarstyle.h"
 #include "app/windowcatalog.h"
 #include "platform/platform.h"
+#include "ui_tformprincipal.h"
 
+#include <QAction>
 #include <QDialog>
+#include <QIcon>
+#include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QToolButton>
+
+#include <stdexcept>
+
+// The pictures are compiled into the static core library, whose resource object the linker
+// would otherwise leave out; the macro must not stand inside a namespace.
+static void loadPictures() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace zerval {
 
-TFormPrincipal::TFormPrincipal(QWidget* parent) : QMainWindow(parent) {}
+namespace {
 
-void TFormPrincipal::openWindow(const QString& className) {
-    if (QDialog* window = createWindow(className, this)) platform().showModal(window);
+// The readme, customise and donations pages are written and shown by the help pages, which
+// are not part of the program yet. Until they are, their menu entries and the two buttons
+// of the main window that show them stay disabled.
+bool helpPagesBuilt() {
+    return false;
 }
 
-QMenu* TFormPrincipal::popupMenu() const { return findChild<QMenu*>(QStringLiteral("PopupMenu1")); }
+const QColor mainBackground(248, 246, 247);
+const QColor titleColour(4, 6, 3);
+
+// Windows whose background the launcher sets before showing them.
+QColor launcherBackground(const QString& className) {
+    if (className == QStringLiteral("TFormHierros")) return QColor(248, 246, 247);
+    if (className == QStringLiteral("TFormAbout")) return QColor(158, 172, 179);
+    return QColor();
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QIcon themeIcon(const QString& name) {
+    return QIcon::fromTheme(name,
+                            QIcon(QStringLiteral(":/icons/") + name + QStringLiteral(".png")));
+}
+
+} // namespace
+
+TFormPrincipal::TFormPrincipal(QWidget* parent)
+    : QMainWindow(parent)
+    , ui(std::make_unique<Ui::TFormPrincipal>()) {
+    loadPictures();
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Only the title opens the pop-up menu; the rest of the window has no context menu.
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    calculatorProgram_ = platform().findCalculator();
+
+    setBackground(this, mainBackground);
+    QPalette titlePalette = ui->Label1->palette();
+    titlePalette.setColor(QPalette::WindowText, titleColour);
+    ui->Label1->setPalette(titlePalette);
+
+    tempFolder_ = platform().tempFolder();
+
+    ui->Label3->setText(donationPhrase(platform().currentTime()));
+
+    ui->Image1->setPixmap(measuringInstrumentPicture(ui->Image1->size()));
+    const QPixmap donation = donationButtonPicture();
+    ui->Image2->setPixmap(donation);
+    ui->SpeedButton2->setIcon(QIcon(donation));
+    ui->Label2->setText(makerWebAddress());
+    QPalette linkPalette = ui->Label2->palette();
+    linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    ui->Label2->setPalette(linkPalette);
+
+    auto* menuBarStyle = new MenuBarStyle;
+    menuBarStyle->setParent(menuBar());
+    menuBar()->setStyle(menuBarStyle);
+    addEntries(menuBar(), mainMenuTree());
+    auto* popup = new QMenu(this);
+    popup->setObjectName(QStringLiteral("PopupMenu1"));
+    addEntries(popup, popupMenuTree());
+
+    ui->SpeedButton1->setEnabled(helpPagesBuilt());
+    ui->SpeedButton2->setEnabled(helpPagesBuilt());
+    connect(ui->SpeedButton1, &QToolButton::clicked, this,
+            [this] { guarded([this] { showHelpPage(MenuCommand::CustomisePage); }); });
+    connect(ui->SpeedButton2, &QToolButton::clicked, this,
+            [this] { guarded([this] { showHelpPage(MenuCommand::DonationsPage); }); });
+
+    ui->Label1->installEventFilter(this);
+    ui->Label2->installEventFilter(this);
+}
+
+TFormPrincipal::~TFormPrincipal() = default;
+
+void TFormPrincipal::addEntries(QWidget* menu, const std::vector<MenuEntry>& entries) {
+    for (const MenuEntry& entry : entries) {
+        QAction* action = nullptr;
+        if (entry.isSeparator()) {
+            action = new QAction(menu);
+            action->setSeparator(true);
+        } else if (!entry.children.empty()) {
+            auto* submenu = new QMenu(entry.caption, menu);
+            addEntries(submenu, entry.children);
+            action = submenu->menuAction();
+        } else {
+            action = new QAction(entry.caption, menu);
+            action->setEnabled(isCommandAvailable(entry));
+            connect(action, &QAction::triggered, this,
+                    [this, &entry] { guarded([&] { runCommand(entry); }); });
+        }
+        if (entry.columnBreak) action->setProperty("columnBreak", true);
+        if (!entry.hint.isEmpty()) {
+            action->setToolTip(entry.hint);
+            action->setStatusTip(entry.hint);
+        }
+        if (!entry.iconName.isEmpty()) action->setIcon(themeIcon(entry.iconName));
+        if (entry.command == MenuCommand::Calculator)
+            action->setVisible(!calculatorProgram_.isEmpty());
+        menu->addAction(action);
+    }
+}
+
+bool TFormPrincipal::isCommandAvailable(const MenuEntry& entry) const {
+    switch (entry.command) {
+    case MenuCommand::OpenWindow:
+    case MenuCommand::OpenCurrency:
+        return isWindowBuilt(entry.windowClass);
+    case MenuCommand::Readme:
+    case MenuCommand::CustomisePage:
+    case MenuCommand::DonationsPage:
+        return helpPagesBuilt();
+    case MenuCommand::Calculator:
+    case MenuCommand::Exit:
+        return true;
+    case MenuCommand::None:
+        break;
+    }
+    return false;
+}
+
+void TFormPrincipal::runCommand(const MenuEntry& entry) {
+    switch (entry.command) {
+    case MenuCommand::OpenWindow:
+    case MenuCommand::OpenCurrency:
+        openWindow(entry.windowClass);
+        break;
+    case MenuCommand::Calculator:
+        launchCalculator();
+        break;
+    case MenuCommand::Exit:
+        close();
+        break;
+    case MenuCommand::Readme:
+    case MenuCommand::CustomisePage:
+    case MenuCommand::DonationsPage:
+        showHelpPage(entry.command);
+        break;
+    case MenuCommand::None:
+        break;
+    }
+}
+
+void TFormPrincipal::showHelpPage(MenuCommand page) {
+    // Nothing to show until the help pages are built: helpPagesBuilt() keeps every way here
+    // disabled.
+    Q_UNUSED(page);
+}
+
+void TFormPrincipal::openWindow(const QString& className) {
+    if (className == currencyWindowClass()) {
+        launchCurrency();
+        return;
+    }
+    QDialog* window = createWindow(className, this);
+    if (!window) return;
+    if (const QColor background = launcherBackground(className); background.isValid())
+        setBackground(window, background);
+    platform().showModal(window);
+}
+
+QMenu* TFormPrincipal::popupMenu() const {
+    return findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+}
+
+void TFormPrincipal::launchCalculator() {
+    // A calculator that is already running (even minimised) is brought back rather than
+    // started a second time.
+    if (platform().restoreWindow(calculatorWindowTitle())) return;
+    QString program = platform().findCalculator();
+    // Should the program have gone since start-up, the shell is handed the one found then and
+    // reports the failure itself.
+    if (program.isEmpty()) program = calculatorProgram_;
+    if (!program.isEmpty()) platform().openExternal(program);
+}
+
+void TFormPrincipal::launchCurrency() {
+    QPointer<QDialog> window;
+    const auto discard = [&window] {
+        if (!window) return;
+        window->hide();
+        window->deleteLater();
+    };
+    try {
+        window = createWindow(currencyWindowClass(), this);
+        if (window) platform().showModal(window);
+    } catch (const std::exception&) {
+        // A failure of the browser machinery while the page was up: the page window simply
+        // goes away, as the user would have closed it.
+        discard();
+    } catch (...) {
+        discard();
+        platform().reportError(std::make_exception_ptr(
+            std::runtime_error("Se produjo un error al intentar mostrar la página.")));
+    }
+}
+
+bool TFormPrincipal::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->Label1 && (event->type() == QEvent::MouseButtonPress ||
+                                  event->type() == QEvent::MouseButtonDblClick)) {
+        guarded([this] { Label1MouseDown(); });
+        return true;
+    }
+    if (watched == ui->Label2 && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton &&
+            ui->Label2->rect().contains(mouse->position().toPoint()))
+            guarded([this] { Label2Click(); });
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormPrincipal::Label1MouseDown() {
+    // Near the top right corner of the picture, just below the menu bar.
+    const QPoint place = ui->Panel2->mapToGlobal(QPoint(ui->Panel2->width() - 150, 0));
+    popupMenu()->popup(place);
+}
+
+void TFormPrincipal::Label2Click() {
+    platform().openExternal(makerWebAddress());
+}
 
 } // namespace zerval

@@ -1,8 +1,17 @@
 #pragma once
 
+#include "app/menutree.h"
+
 #include <QMainWindow>
 
+#include <memory>
+#include <vector>
+
 class QMenu;
+
+namespace Ui {
+class TFormPrincipal;
+}
 
 namespace zerval {
 
@@ -12,6 +21,7 @@ class TFormPrincipal : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormPrincipal(QWidget* parent = nullptr);
+    ~TFormPrincipal() override;
 
     // Opens a window as its menu command does: created with this window as owner, shown
     // modally, destroyed when closed.
@@ -19,6 +29,29 @@ public:
 
     // PopupMenu1. Menu entries that start a new column carry the property "columnBreak".
     QMenu* popupMenu() const;
+
+    // The user's temporary folder, where the help pages are written.
+    QString tempFolder() const { return tempFolder_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addEntries(QWidget* menu, const std::vector<MenuEntry>& entries);
+    bool isCommandAvailable(const MenuEntry& entry) const;
+    void runCommand(const MenuEntry& entry);
+
+    // The readme, the customise page and the donations page (menu entries and the two
+    // buttons of the right-hand panels).
+    void showHelpPage(MenuCommand page);
+    void launchCalculator();
+    void launchCurrency();
+    void Label1MouseDown();
+    void Label2Click();
+
+    std::unique_ptr<Ui::TFormPrincipal> ui;
+    QString tempFolder_;
+    QString calculatorProgram_;
 };
 
 } // namespace zerval
