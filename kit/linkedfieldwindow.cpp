@@ -1,6 +1,7 @@
 #include "kit/linkedfieldwindow.h"
 
 #include "kit/entrykit.h"
+#include "kit/numbersyntax.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
 
@@ -86,6 +87,12 @@ const LinkedField* LinkedFieldWindow::linkedField(int number) const {
     return nullptr;
 }
 
+int LinkedFieldWindow::inputField() const {
+    for (const auto& [number, edit] : fields_)
+        if (edit->hasInputFocus()) return number;
+    return activeField_;
+}
+
 bool LinkedFieldWindow::locked(int lock) const {
     const auto found = locks_.find(lock);
     return found != locks_.end() && found->second;
@@ -161,23 +168,47 @@ void LinkedFieldWindow::fieldChanged(int number) {
     }
 }
 
-bool LinkedFieldWindow::readField(int number) {
-    EditBox* box = field(number);
-    switch (ClassifyEntry(box->text(), separator())) {
+bool LinkedFieldWindow::holdsNumber(EditBox& box) {
+    switch (ClassifyEntry(box.text(), separator())) {
     case EntryClass::Empty:
         ClearAllFields();
         return false;
     case EntryClass::Incomplete:
         return false;
     case EntryClass::Convertible:
-        break;
+        return true;
     }
+    return false;
+}
+
+bool LinkedFieldWindow::readField(int number) {
+    EditBox* box = field(number);
+    if (!holdsNumber(*box)) return false;
     if (box->hasInputFocus()) values_[number] = ParseEntry(box->text(), parseError, separator());
     if (parseError) {
         ClearAllFields();
         return false;
     }
     return true;
+}
+
+bool LinkedFieldWindow::readFieldQuietly(int number) {
+    EditBox* box = field(number);
+    if (!holdsNumber(*box)) return false;
+    if (!box->hasInputFocus()) return true;
+    const std::optional<long double> read = readNumber(box->text(), separator());
+    if (!read) return false;
+    values_[number] = narrow(*read);
+    return true;
+}
+
+std::optional<Ext> LinkedFieldWindow::quietValue(int number, bool always) {
+    EditBox* box = field(number);
+    if (!holdsNumber(*box)) return std::nullopt;
+    if (!always && !box->hasInputFocus()) return Ext(values_[number]);
+    const std::optional<long double> read = readNumber(box->text(), separator());
+    if (!read) return std::nullopt;
+    return Ext(*read);
 }
 
 void LinkedFieldWindow::hubChanged() {
@@ -202,12 +233,33 @@ void LinkedFieldWindow::cascadeFrom(int hub) {
 void LinkedFieldWindow::linkedFieldChanged(const LinkedField& linked) {
     if (!readField(linked.number)) return;
     if (activeField_ == layout_.hub || locked(layout_.hub)) return;
+    const QString hubText = field(layout_.hub)->text();
     writeField(layout_.hub, linked.toHub(Ext(values_[linked.number])).toDouble(), linked.hubForm);
+    // A new value whose rounded text equals the hub's old one raises no change; the rest of
+    // the window must still follow the new value.
+    if (field(layout_.hub)->text() == hubText) fieldChanged(layout_.hub);
 }
 
 void LinkedFieldWindow::writeField(int number, double value, TextForm form) {
     values_[number] = value;
     if (EditBox* box = field(number)) box->setText(form(value, separator()));
+    fieldWritten(number);
+}
+
+void LinkedFieldWindow::fieldWritten(int) {}
+
+void LinkedFieldWindow::writeChild(const LinkedField& child) {
+    writeField(child.number, child.fromSource(Ext(values_[child.source])).toDouble(), child.form);
+}
+
+void LinkedFieldWindow::writeParent(const LinkedField& child) {
+    writeField(child.source, child.toHub(Ext(values_[child.number])).toDouble(), child.hubForm);
+}
+
+void LinkedFieldWindow::handOver(const LinkedField& child) {
+    const double parentValue = child.toHub(Ext(values_[child.number])).toDouble();
+    activeField_ = child.source;
+    writeField(child.source, parentValue, child.hubForm);
 }
 
 void LinkedFieldWindow::runGuard(const OverflowGuard& guard) {
@@ -215,7 +267,7 @@ void LinkedFieldWindow::runGuard(const OverflowGuard& guard) {
         platform().plainMessage(guard.text);
     else
         platform().messageBox(this, guard.caption, guard.icon, guard.text);
-    values_[guard.resetField] = guard.resetValue;
+    values_[guard.valueField != 0 ? guard.valueField : guard.resetField] = guard.resetValue;
     activeField_ = guard.resetField;
     EditBox* box = field(guard.resetField);
     box->setFocus();

@@ -53,6 +53,8 @@ struct OverflowGuard {
     QString keystrokes;
     int pauseMilliseconds = 100;
     bool beepAfter = false;
+    // The field whose value the reset sets, when it is not the reset field itself (0).
+    int valueField = 0;
 };
 
 // Which events make a field the active one and clear the locks.
@@ -98,11 +100,34 @@ protected:
     // Classifies and, when the field has the input focus, parses the field's text into its
     // value. False when the handler must stop (empty, incomplete or not a number).
     bool readField(int number);
+    // The same for windows that read without a message or a flag: a text that does not
+    // convert just stops the handler. A value beyond the double range raises FloatOverflow.
+    bool readFieldQuietly(int number);
+    // The quiet read, for windows whose fields read their text on every change (texts the
+    // cascade wrote included) or guard values that no double holds: the text is converted
+    // when the field has the input focus or `always` is set, and the value is given in
+    // extended precision and left unstored, for the caller to judge and then narrow. Without
+    // a read it is the stored value. Nullopt when the handler must stop.
+    std::optional<Ext> quietValue(int number, bool always);
     void cascadeFrom(int hub);
     // Stores the value and writes its text.
     void writeField(int number, double value, TextForm form);
     // Message, reset and queued keystrokes of an overflow guard.
     void runGuard(const OverflowGuard& guard);
+
+    // Trees of units, where a field's `source` is its parent and `toHub` leads to that
+    // parent (in `hubForm`) rather than to the window's hub.
+    // The child from its parent's value.
+    void writeChild(const LinkedField& child);
+    // The parent from the child's value.
+    void writeParent(const LinkedField& child);
+    // The parent from the child's value, made the active field before its text is written,
+    // so that its own change carries the value on towards a hub.
+    void handOver(const LinkedField& child);
+
+    // Called once writeField has stored a value and written its text (and that text's change
+    // has run); a window hangs its signals on it, such as a label's colour.
+    virtual void fieldWritten(int number);
 
     void ClearAllFields();
 
@@ -114,6 +139,10 @@ protected:
 
     int activeField() const { return activeField_; }
     void setActiveField(int number) { activeField_ = number; }
+    // The field whose text the running change converted: the one the user is typing or
+    // pasting into (it holds the input focus), else the active field. A mouse paste leaves
+    // the active field where the last key was pressed, so messages about a text quote this.
+    int inputField() const;
     // Locks are named by the field whose changes they stop; the hub's is the cascade lock.
     bool locked(int lock) const;
     void setLocked(int lock, bool locked);
@@ -125,6 +154,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Empties the window for an empty text; false when the text is empty or incomplete.
+    bool holdsNumber(EditBox& box);
     void keyDown(EditBox& box, int keyCode);
     void keyPress(EditBox& box, char16_t& key);
     void changed(EditBox& box);

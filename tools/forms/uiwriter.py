@@ -32,8 +32,11 @@ class Form:
         self.widgets = []
         self.tab_order = []
 
-    def label(self, name, text, x, y, w, h=21, bold=True, colour=NAVY, align="right"):
+    def label(self, name, text, x, y, w, h=21, bold=True, colour=NAVY, align="right",
+              tooltip=None):
         props = [_rect(x, y, w, h), _string("text", text)]
+        if tooltip:
+            props.append(_string("toolTip", tooltip))
         if bold:
             props.append('<property name="font"><font><bold>true</bold></font></property>')
         if colour:
@@ -50,6 +53,19 @@ class Form:
             props.append(f'<property name="maxLength"><number>{max_length}</number></property>')
         self.widgets.append(("zerval::EditBox", name, props))
         self.tab_order.append(name)
+
+    def bevel(self, name, x, y, w, h, raised=False):
+        """A lowered (or raised) bevel drawn behind the controls it groups."""
+        shadow = "Raised" if raised else "Sunken"
+        props = [_rect(x, y, w, h),
+                 '<property name="frameShape"><enum>QFrame::Panel</enum></property>',
+                 f'<property name="frameShadow"><enum>QFrame::{shadow}</enum></property>']
+        self.widgets.append(("QFrame", name, props))
+
+    def group(self, name, title, x, y, w, h):
+        """A titled group box drawn behind the controls placed over it."""
+        props = [_rect(x, y, w, h), _string("title", title)]
+        self.widgets.append(("QGroupBox", name, props))
 
     def button(self, name, text, x, y, w=90, h=27, default=False):
         props = [_rect(x, y, w, h), _string("text", text)]

@@ -14,10 +14,10 @@ right = [("Edit6", "milla/hora"), ("Edit9", "milla/seg"), ("Edit7", "pie/seg"),
 for row, (name, text) in enumerate(left):
     y = 16 + row * 36
     form.label("Label" + name[4:], text, 8, y, 140, align="left")
-    form.edit(name, 152, y, 130)
+    form.edit(name, 152, y, 152)
 for row, (name, text) in enumerate(right):
     y = 16 + row * 36
-    form.label("Label" + name[4:], text, 300, y, 100, align="left")
-    form.edit(name, 404, y, 150)
+    form.label("Label" + name[4:], text, 318, y, 88, align="left")
+    form.edit(name, 408, y, 152)
 form.button("BitBtn1", "Volver", 464, 190, default=True)
 form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tformvel.ui"))
