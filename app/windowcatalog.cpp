@@ -1,5 +1,7 @@
 #include "app/windowcatalog.h"
 
+#include "converters/physical/length.h"
+#include "converters/physical/temperature.h"
 #include "kit/velocity.h"
 
 #include <QDialog>
@@ -20,6 +22,8 @@ template <typename Window> Factory make() {
 const std::map<QString, Factory>& catalog() {
     static const std::map<QString, Factory> windows = {
         {QStringLiteral("TFormVel"), make<TFormVel>()},
+        {QStringLiteral("TForm3"), make<TForm3>()},
+        {QStringLiteral("TFormTemp"), make<TFormTemp>()},
     };
     return windows;
 }

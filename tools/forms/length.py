@@ -1,0 +1,28 @@
+"""The length window: metric and astronomical units on the left, imperial ones on the right."""
+
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(__file__))
+from uiwriter import Form  # noqa: E402
+
+form = Form("TForm3", "Unidades de longitud", 736, 392)
+left = [("Edit15", "miriámetro [Ma]"), ("Edit1", "kilómetro [km]"),
+        ("Edit12", "hectómetro [hm]"), ("Edit13", "decámetro [dam]"), ("Edit2", "metro [m]"),
+        ("Edit14", "decímetro [dm]"), ("Edit3", "centímetro [cm]"),
+        ("Edit11", "milímetro [mm]"), ("Edit16", "unidad astronómica [ua]"),
+        ("Edit17", "año luz"), ("Edit19", "parsec [pc]")]
+right = [("Edit18", "milésima de pulg. [mil]"), ("Edit4", 'pulgada [inch ("), in]'),
+         ("Edit5", "pie [foot ('), ft]"), ("Edit6", "yarda [yard, yd]"),
+         ("Edit7", "braza [fathom]"), ("Edit8", "cadena [chain, ch]"),
+         ("Edit9", "milla estatuto [Mi]"), ("Edit10", "nudo [milla marina]")]
+for row, (name, text) in enumerate(left):
+    y = 16 + row * 30
+    form.label("Label" + name[4:], text, 8, y, 180)
+    form.edit(name, 194, y, 164)
+for row, (name, text) in enumerate(right):
+    y = 16 + row * 30
+    form.label("Label" + name[4:], text, 376, y, 190)
+    form.edit(name, 572, y, 150)
+form.button("BitBtn1", "Volver", 632, 350, default=True)
+form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tform3.ui"))
