@@ -1,7 +1,9 @@
 #include "app/windowcatalog.h"
 
 #include "converters/physical/length.h"
+#include "converters/physical/mass.h"
 #include "converters/physical/temperature.h"
+#include "converters/physical/volume.h"
 #include "kit/velocity.h"
 
 #include <QDialog>
@@ -24,6 +26,8 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormVel"), make<TFormVel>()},
         {QStringLiteral("TForm3"), make<TForm3>()},
         {QStringLiteral("TFormTemp"), make<TFormTemp>()},
+        {QStringLiteral("TFormMasa"), make<TFormMasa>()},
+        {QStringLiteral("TFormVol"), make<TFormVol>()},
     };
     return windows;
 }

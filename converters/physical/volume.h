@@ -1,0 +1,34 @@
+#pragma once
+
+#include "kit/linkedfieldwindow.h"
+
+#include <memory>
+
+namespace Ui {
+class TFormVol;
+}
+
+namespace zerval {
+
+// "Unidades de volumen y capacidad": twenty-six units on a network of five group hubs
+// (cubic centimetre, litre of water, cubic inch, cubic foot, imperial gallon). Each hub
+// spreads a change over its group and on to the other hubs; every other field writes its
+// value back to its group hub.
+class TFormVol : public LinkedFieldWindow {
+    Q_OBJECT
+public:
+    explicit TFormVol(QWidget* owner);
+    ~TFormVol() override;
+
+protected:
+    void fieldChanged(int number) override;
+
+private:
+    void spread(int number);
+    void emptyTypedField();
+
+    std::unique_ptr<Ui::TFormVol> ui;
+    bool spreading_ = false;
+};
+
+} // namespace zerval
