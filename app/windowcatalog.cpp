@@ -1,7 +1,10 @@
 #include "app/windowcatalog.h"
 
 #include "converters/physical/length.h"
+#include "converters/physical/energy.h"
 #include "converters/physical/mass.h"
+#include "converters/physical/pressure.h"
+#include "converters/physical/timeunits.h"
 #include "converters/physical/temperature.h"
 #include "converters/physical/volume.h"
 #include "kit/velocity.h"
@@ -28,6 +31,9 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormTemp"), make<TFormTemp>()},
         {QStringLiteral("TFormMasa"), make<TFormMasa>()},
         {QStringLiteral("TFormVol"), make<TFormVol>()},
+        {QStringLiteral("TFormPresion"), make<TFormPresion>()},
+        {QStringLiteral("TFormEnergia"), make<TFormEnergia>()},
+        {QStringLiteral("TFormTiempo"), make<TFormTiempo>()},
     };
     return windows;
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "kit/linkedfieldwindow.h"
+
+#include <memory>
+
+namespace Ui {
+class TFormTiempo;
+}
+
+namespace zerval {
+
+// "Unidades de tiempo": twenty-five units of duration around the second, each a fixed number
+// of seconds, written unrounded.
+class TFormTiempo : public LinkedFieldWindow {
+    Q_OBJECT
+public:
+    explicit TFormTiempo(QWidget* owner);
+    ~TFormTiempo() override;
+
+protected:
+    void fieldChanged(int number) override;
+
+private:
+    void Edit1Change();
+    void Edit6Change();
+    void Edit17Change();
+    void intoSeconds(int number);
+
+    std::unique_ptr<Ui::TFormTiempo> ui;
+    // The "mes" field tells an unfinished number by the separator of the window's opening.
+    QChar separatorAtOpening;
+};
+
+} // namespace zerval
