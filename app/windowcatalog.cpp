@@ -1,5 +1,7 @@
 #include "app/windowcatalog.h"
 
+#include "converters/geometry/angles.h"
+#include "converters/geometry/coordinates.h"
 #include "converters/physical/length.h"
 #include "converters/physical/energy.h"
 #include "converters/physical/mass.h"
@@ -26,6 +28,8 @@ template <typename Window> Factory make() {
 // One line per window.
 const std::map<QString, Factory>& catalog() {
     static const std::map<QString, Factory> windows = {
+        {QStringLiteral("TFormAngulo"), make<TFormAngulo>()},
+        {QStringLiteral("TCoordenadas"), make<TCoordenadas>()},
         {QStringLiteral("TFormVel"), make<TFormVel>()},
         {QStringLiteral("TForm3"), make<TForm3>()},
         {QStringLiteral("TFormTemp"), make<TFormTemp>()},
