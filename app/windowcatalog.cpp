@@ -2,6 +2,9 @@
 
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
+#include "converters/numeration/numberbase.h"
+#include "converters/numeration/roman.h"
+#include "converters/numeration/words.h"
 #include "converters/physical/length.h"
 #include "converters/physical/energy.h"
 #include "converters/physical/mass.h"
@@ -38,6 +41,9 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormPresion"), make<TFormPresion>()},
         {QStringLiteral("TFormEnergia"), make<TFormEnergia>()},
         {QStringLiteral("TFormTiempo"), make<TFormTiempo>()},
+        {QStringLiteral("TFormBase"), make<TFormBase>()},
+        {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
+        {QStringLiteral("TFormLetras"), make<TFormLetras>()},
     };
     return windows;
 }
