@@ -14,6 +14,9 @@ namespace zerval {
 QString resultForm(double value, QChar separator) {
     return ResultText(value, separator);
 }
+QString fiveDecimalForm(double value, QChar separator) {
+    return RoundedText(value, 5, separator);
+}
 QString sevenDecimalForm(double value, QChar separator) {
     return RoundedText(value, 7, separator);
 }

@@ -18,6 +18,7 @@ class EditBox;
 // How a field's value is written as text.
 using TextForm = QString (*)(double value, QChar separator);
 QString resultForm(double value, QChar separator);       // six decimals, then general text
+QString fiveDecimalForm(double value, QChar separator);  // five decimals, then general text
 QString sevenDecimalForm(double value, QChar separator); // seven decimals, then general text
 QString generalForm(double value, QChar separator);      // 15 significant digits, unrounded
 
@@ -27,6 +28,10 @@ using Conversion = std::function<Ext(Ext)>;
 Conversion times(std::initializer_list<long double> factors);
 // factor * x + offset.
 Conversion affine(long double factor, long double offset);
+// The factor that undoes `unit`, at extended precision.
+constexpr long double per(long double unit) {
+    return 1.0L / unit;
+}
 
 // One field of a linked-field window. The cascade computes it from `source` (the hub, or a
 // field written earlier in the same cascade) and writes it in `form`; a change typed into it

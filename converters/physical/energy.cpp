@@ -11,10 +11,6 @@ constexpr int kElectronvolt = 6;
 constexpr long double kElectronvoltJoules = 1.60218e-19L;
 constexpr long double kMetricHorsepowerHour[] = {3600, 75, 9.80665L};
 
-constexpr long double per(long double unit) {
-    return 1.0L / unit;
-}
-
 // A unit of `joules` joules: the cascade divides by it (as the reciprocal at full
 // precision), the field's own change multiplies by it.
 LinkedField unit(int number, long double joules) {

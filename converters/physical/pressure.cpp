@@ -21,14 +21,6 @@ constexpr long double kWaterMetre = 98.0665L; // mbar in one metre of water at 4
 constexpr long double kPsi = 14.695948775513449L;
 constexpr double kPascalLimit = 1e300;
 
-QString fiveDecimalForm(double value, QChar separator) {
-    return RoundedText(value, 5, separator);
-}
-
-constexpr long double per(long double unit) {
-    return 1.0L / unit;
-}
-
 LinkedFieldLayout pressureLayout() {
     LinkedFieldLayout layout;
     layout.hub = kAtmosphere;

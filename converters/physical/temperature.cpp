@@ -6,10 +6,6 @@
 
 namespace zerval {
 
-QString fiveDecimalForm(double value, QChar separator) {
-    return RoundedText(value, 5, separator);
-}
-
 namespace {
 
 constexpr int kCelsius = 1;

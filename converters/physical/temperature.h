@@ -27,7 +27,4 @@ private:
     std::unique_ptr<Ui::TFormTemp> ui;
 };
 
-// Five decimals, then general text.
-QString fiveDecimalForm(double value, QChar separator);
-
 } // namespace zerval

@@ -17,10 +17,6 @@ constexpr long double kAtomicUnitSeconds = 2.41888e-17L;
 constexpr long double kElementalSeconds = 9.3996e-24L;
 constexpr double kLimit = 1e300;
 
-constexpr long double per(long double unit) {
-    return 1.0L / unit;
-}
-
 // A unit of `seconds` seconds, written from the hub as the reciprocal at full precision.
 LinkedField unit(int number, long double seconds) {
     return {number, kSecond, times({per(seconds)}), generalForm, times({seconds}), generalForm};

@@ -14,9 +14,6 @@ namespace {
 constexpr int kCubicCentimetre = 2;
 constexpr double kCubicCentimetreLimit = 1e299;
 
-QString fiveDecimalForm(double value, QChar separator) {
-    return RoundedText(value, 5, separator);
-}
 QString nineDecimalForm(double value, QChar separator) {
     return RoundedText(value, 9, separator);
 }
