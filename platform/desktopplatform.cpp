@@ -45,6 +45,10 @@ void DesktopPlatform::queueKeystroke(QChar character) {
     deliverKeystrokeLater([] { return QApplication::focusWidget(); }, character);
 }
 
+void DesktopPlatform::queueKey(int qtKey, Qt::KeyboardModifiers modifiers) {
+    deliverKeyLater([] { return QApplication::focusWidget(); }, qtKey, modifiers, QString());
+}
+
 void DesktopPlatform::pause(int milliseconds) {
     QThread::msleep(unsigned(milliseconds));
 }

@@ -12,6 +12,7 @@ public:
                     const QString& text) override;
     void showModal(QDialog* window) override;
     void queueKeystroke(QChar character) override;
+    void queueKey(int qtKey, Qt::KeyboardModifiers modifiers) override;
     void pause(int milliseconds) override;
     void beep() override;
     void openExternal(const QString& target) override;

@@ -17,18 +17,21 @@ void sendKeystroke(QWidget* widget, int qtKey, Qt::KeyboardModifiers modifiers,
     QCoreApplication::sendEvent(receiver, &release);
 }
 
-void deliverKeystrokeLater(std::function<QWidget*()> target, QChar character) {
+void deliverKeyLater(std::function<QWidget*()> target, int qtKey, Qt::KeyboardModifiers modifiers,
+                     const QString& text) {
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
-        [target = std::move(target), character] {
-            QWidget* widget = target();
-            if (!widget) return;
-            const bool digit = character.isDigit();
-            const int key = digit ? Qt::Key_0 + character.digitValue() : character.unicode();
-            sendKeystroke(widget, key, digit ? Qt::KeypadModifier : Qt::NoModifier,
-                          QString(character));
+        [target = std::move(target), qtKey, modifiers, text] {
+            if (QWidget* widget = target()) sendKeystroke(widget, qtKey, modifiers, text);
         },
         Qt::QueuedConnection);
+}
+
+void deliverKeystrokeLater(std::function<QWidget*()> target, QChar character) {
+    const bool digit = character.isDigit();
+    const int key = digit ? Qt::Key_0 + character.digitValue() : character.unicode();
+    deliverKeyLater(std::move(target), key, digit ? Qt::KeypadModifier : Qt::NoModifier,
+                    QString(character));
 }
 
 } // namespace zerval

@@ -36,6 +36,8 @@ public:
     // Queues one keystroke for the widget that has the input focus when it is delivered,
     // after the running handler has returned.
     virtual void queueKeystroke(QChar character) = 0;
+    // The same for a key that types no character, such as Shift+Home or Backspace.
+    virtual void queueKey(int qtKey, Qt::KeyboardModifiers modifiers) = 0;
     virtual void pause(int milliseconds) = 0;
     virtual void beep() = 0;
 

@@ -66,13 +66,17 @@ QWidget* ScriptedPlatform::currentWindow() const {
     return mainWindow_;
 }
 
+QWidget* ScriptedPlatform::focusedControl() const {
+    QWidget* window = currentWindow();
+    return window ? window->focusWidget() : nullptr;
+}
+
 void ScriptedPlatform::queueKeystroke(QChar character) {
-    deliverKeystrokeLater(
-        [this]() -> QWidget* {
-            QWidget* window = currentWindow();
-            return window ? window->focusWidget() : nullptr;
-        },
-        character);
+    deliverKeystrokeLater([this] { return focusedControl(); }, character);
+}
+
+void ScriptedPlatform::queueKey(int qtKey, Qt::KeyboardModifiers modifiers) {
+    deliverKeyLater([this] { return focusedControl(); }, qtKey, modifiers, QString());
 }
 
 bool ScriptedPlatform::restoreWindow(const QString& title) {

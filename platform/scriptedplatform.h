@@ -28,6 +28,7 @@ public:
                     const QString& text) override;
     void showModal(QDialog* window) override;
     void queueKeystroke(QChar character) override;
+    void queueKey(int qtKey, Qt::KeyboardModifiers modifiers) override;
     void pause(int) override {}
     void beep() override { ++beeps; }
     void openExternal(const QString& target) override { opened.append(target); }
@@ -43,6 +44,8 @@ public:
 
     // The window the script acts on: the newest modal window still open, else the main one.
     QWidget* currentWindow() const;
+    // The control of the current window that keys are delivered to.
+    QWidget* focusedControl() const;
     void setMainWindow(QWidget* window) { mainWindow_ = window; }
     QWidget* mainWindow() const { return mainWindow_; }
 

@@ -1,11 +1,9 @@
 #include "converters/physical/volume.h"
 
 #include "kit/textforms.h"
-#include "platform/keystrokes.h"
+#include "platform/platform.h"
 
 #include "ui_tformvol.h"
-
-#include <QPointer>
 
 namespace zerval {
 
@@ -175,15 +173,8 @@ void TFormVol::spread(int number) {
 // Once the change has been handled, Shift+Home and Backspace select and delete the text in
 // front of the caret of the field being typed in; emptying it empties the window.
 void TFormVol::emptyTypedField() {
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            QPointer<QWidget> focused = focusWidget();
-            if (!focused) return;
-            sendKeystroke(focused, Qt::Key_Home, Qt::ShiftModifier, QString());
-            if (focused) sendKeystroke(focused, Qt::Key_Backspace, Qt::NoModifier, QString());
-        },
-        Qt::QueuedConnection);
+    platform().queueKey(Qt::Key_Home, Qt::ShiftModifier);
+    platform().queueKey(Qt::Key_Backspace, Qt::NoModifier);
 }
 
 } // namespace zerval
