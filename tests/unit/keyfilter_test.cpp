@@ -1,5 +1,5 @@
 #include "kit/entrykit.h"
-#include "platform/scriptedplatform.h"
+#include "tests/unit/scriptedplatformtest.h"
 
 #include <QWidget>
 
@@ -36,15 +36,8 @@ struct KeyRow {
 
 // The filter only shows a box on an unexpected failure of its trial conversion; a scripted
 // platform records any box so that each row can also check that none appeared.
-class KeyFilter : public ::testing::Test {
+class KeyFilter : public ScriptedPlatformTest {
 protected:
-    void SetUp() override {
-        auto scripted = std::make_unique<zerval::ScriptedPlatform>();
-        platform = scripted.get();
-        zerval::installPlatform(std::move(scripted));
-    }
-    void TearDown() override { zerval::installPlatform(nullptr); }
-
     void check(const std::vector<KeyRow>& rows) {
         for (const KeyRow& row : rows) {
             const FieldState field{QString::fromUtf8(row.text), row.selectionStart,
@@ -58,8 +51,6 @@ protected:
         }
         EXPECT_TRUE(platform->messages.isEmpty());
     }
-
-    zerval::ScriptedPlatform* platform = nullptr;
 };
 
 TEST_F(KeyFilter, SeparatorKeysBecomeTheLocaleSeparator) {

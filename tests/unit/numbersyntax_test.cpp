@@ -1,7 +1,7 @@
 #include "kit/checked.h"
 #include "kit/entrykit.h"
 #include "kit/numbersyntax.h"
-#include "platform/scriptedplatform.h"
+#include "tests/unit/scriptedplatformtest.h"
 
 #include <QWidget>
 
@@ -127,16 +127,8 @@ TEST(NumberSyntax, TextsThatDoNotConvert) {
     });
 }
 
-class ParseEntry : public ::testing::Test {
+class ParseEntry : public ScriptedPlatformTest {
 protected:
-    void SetUp() override {
-        auto scripted = std::make_unique<zerval::ScriptedPlatform>();
-        platform = scripted.get();
-        zerval::installPlatform(std::move(scripted));
-    }
-    void TearDown() override { zerval::installPlatform(nullptr); }
-
-    zerval::ScriptedPlatform* platform = nullptr;
 };
 
 TEST_F(ParseEntry, ConvertsWithoutAMessageAndClearsTheFlag) {
