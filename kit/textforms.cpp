@@ -2,8 +2,8 @@
 
 #include "kit/checked.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace zerval {
@@ -21,14 +21,23 @@ struct Decimal {
 Decimal decimalOf(long double value, int significant) {
     Decimal result;
     if (value == 0.0L) return result;
+    // An infinity or a NaN has no digits to show: it is the overflow or invalid operation
+    // that produced it.
+    checked(value);
     result.negative = value < 0.0L;
+    // to_chars ignores the process locale, so the digits are the same under any LC_NUMERIC.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*Le", significant - 1, std::fabs(value));
-    const std::string text(buffer);
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                            std::chars_format::scientific, significant - 1);
+    const std::string text(buffer, error == std::errc() ? end : buffer);
     const auto ePos = text.find('e');
+    if (ePos == std::string::npos) throw FloatInvalid();
     for (std::size_t i = 0; i < ePos; ++i)
         if (text[i] != '.') result.digits += text[i];
-    result.exponent = std::stoi(text.substr(ePos + 1)) + 1;
+    int exponent = 0;
+    std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1),
+                    text.data() + text.size(), exponent);
+    result.exponent = exponent + 1;
     while (!result.digits.empty() && result.digits.back() == '0')
         result.digits.pop_back();
     return result;
