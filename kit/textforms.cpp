@@ -35,8 +35,8 @@ Decimal decimalOf(long double value, int significant) {
     for (std::size_t i = 0; i < ePos; ++i)
         if (text[i] != '.') result.digits += text[i];
     int exponent = 0;
-    std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1),
-                    text.data() + text.size(), exponent);
+    std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1), text.data() + text.size(),
+                    exponent);
     result.exponent = exponent + 1;
     while (!result.digits.empty() && result.digits.back() == '0')
         result.digits.pop_back();

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,24 @@ TEST(ResultText, ScaledValueBeyondTheDoubleRangeRaisesOverflow) {
     EXPECT_EQ(zerval::ResultText(1e300, u'.').toStdString(), "1E300");
     EXPECT_THROW(zerval::ResultText(1e303, u'.'), zerval::FloatOverflow);
     EXPECT_THROW(zerval::ResultText(-1e303, u'.'), zerval::FloatOverflow);
+}
+
+// A value that is no longer a number is the failure that produced it, never the text "inf".
+TEST(TextForms, NonFiniteValuesRaiseInsteadOfWritingLetters) {
+    const double infinity = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_THROW(zerval::GeneralText(infinity, u'.'), zerval::FloatOverflow);
+    EXPECT_THROW(zerval::GeneralText(-infinity, u','), zerval::FloatOverflow);
+    EXPECT_THROW(zerval::GeneralText(nan, u'.'), zerval::FloatInvalid);
+    EXPECT_THROW(zerval::ResultText(infinity, u'.'), zerval::FloatOverflow);
+    EXPECT_THROW(zerval::PatternText(-infinity, QStringLiteral("0.00"), u'.'),
+                 zerval::FloatOverflow);
+    EXPECT_THROW(zerval::PatternText(nan, QStringLiteral("0.0000E+00"), u','),
+                 zerval::FloatInvalid);
+    EXPECT_EQ(zerval::GeneralText(std::numeric_limits<double>::max(), u'.').toStdString(),
+              "1.79769313486232E308");
+    EXPECT_EQ(zerval::GeneralText(std::numeric_limits<double>::denorm_min(), u',').toStdString(),
+              "4,94065645841247E-324");
 }
 
 TEST(RoundToScale, FloorOfTheNarrowedSumDividedByTheScale) {
