@@ -7,7 +7,8 @@ namespace zerval {
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("zerval"));
-    setApplicationDisplayName(applicationTitle());
+    // No application display name: the desktop would append it to every window title, and
+    // the windows carry exactly their own captions.
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

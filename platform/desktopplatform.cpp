@@ -1,8 +1,9 @@
 #include "platform/desktopplatform.h"
 
+#include "platform/browserengine.h"
+#include "platform/browsermodule.h"
 #include "platform/keystrokes.h"
 #include "platform/privatefolder.h"
-#include "platform/webbrowser.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -122,7 +123,17 @@ QString DesktopPlatform::savePictureFile(QWidget* owner, const QString& suggeste
 }
 
 std::unique_ptr<BrowserControl> DesktopPlatform::createBrowser(QWidget* parent) {
-    return std::make_unique<WebBrowser>(parent);
+    if (!browserEngine_) {
+        QString error;
+        browserEngine_ = loadBrowserEngine(browserModuleFolders(), &error);
+        if (!browserEngine_) {
+            messageBox(parent ? parent->window() : nullptr, QStringLiteral("Error"),
+                       MessageIcon::Error,
+                       QStringLiteral("No se pudo cargar el navegador integrado.\n") + error);
+            return nullptr;
+        }
+    }
+    return browserEngine_->createBrowser(parent);
 }
 
 } // namespace zerval

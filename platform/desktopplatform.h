@@ -4,6 +4,8 @@
 
 namespace zerval {
 
+class BrowserEngine;
+
 // The platform of the real desktop: Qt's message boxes, dialogs, clipboard and shell.
 class DesktopPlatform : public Platform {
 public:
@@ -28,6 +30,7 @@ public:
 
 private:
     QString tempFolder_;
+    BrowserEngine* browserEngine_ = nullptr;
 };
 
 } // namespace zerval

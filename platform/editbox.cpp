@@ -3,9 +3,13 @@
 #include "platform/platform.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace zerval {
 
@@ -40,6 +44,23 @@ int EditBox::selLength() const {
 
 void EditBox::setSelection(int start, int length) {
     QLineEdit::setSelection(start, length);
+}
+
+// As on the edit boxes of a dialog, a field that the keyboard or the window's opening moves
+// into has its whole text selected, so that the first keystroke replaces the "0"; a mouse click
+// only places the caret.
+void EditBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ActiveWindowFocusReason:
+    case Qt::ShortcutFocusReason:
+        selectAll();
+        break;
+    default:
+        break;
+    }
 }
 
 void EditBox::raiseChange() {
@@ -166,6 +187,13 @@ char16_t characterOf(const QKeyEvent& event) {
     return c >= 0x20 && c != 0x7f ? c : 0;
 }
 
+bool windowHasDefaultButton(const QWidget& field) {
+    const auto buttons = field.window()->findChildren<QPushButton*>();
+    return std::any_of(buttons.begin(), buttons.end(), [](const QPushButton* button) {
+        return button->isDefault() && button->isVisible() && button->isEnabled();
+    });
+}
+
 } // namespace
 
 void EditBox::keyPressEvent(QKeyEvent* event) {
@@ -191,12 +219,18 @@ void EditBox::keyPressEvent(QKeyEvent* event) {
         });
         return;
     }
+    // Enter and Escape are the window's before they are the field's: Enter presses the default
+    // button where the window has one, Escape closes the window (its cancel button).
+    if (key == 27 || (key == 13 && windowHasDefaultButton(*this))) {
+        event->ignore();
+        return;
+    }
     guarded([&] {
         if (onKeyPress) onKeyPress(*this, key);
     });
     if (key == 0) return;
     if (key == 13 || key == 27) {
-        event->ignore(); // the window's default or cancel button
+        event->ignore();
         return;
     }
     guarded([&] {

@@ -61,6 +61,8 @@ public:
     // The file chosen in a save-picture dialog; empty when cancelled.
     virtual QString savePictureFile(QWidget* owner, const QString& suggestedName) = 0;
 
+    // The embedded browser, or null when it cannot be made here (the platform has then told
+    // the user why); the window stays usable without it.
     virtual std::unique_ptr<BrowserControl> createBrowser(QWidget* parent) = 0;
 
     // The application's top-level error report: shows what no handler caught.

@@ -1,4 +1,4 @@
-#include "platform/webbrowser.h"
+#include "platform/webengine/webbrowser.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>
