@@ -7,6 +7,7 @@
 #include "ui_tform4.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStatusTipEvent>
 
 #include <cmath>
@@ -94,6 +95,18 @@ bool TForm4::event(QEvent* event) {
 }
 
 bool TForm4::eventFilter(QObject* watched, QEvent* event) {
+    // The hint of the control under the pointer, as it moves.
+    if (event->type() == QEvent::MouseMove) {
+        // A move a child does not take reaches its parent too: the hint is always that of the
+        // innermost control with one.
+        auto* widget = static_cast<QWidget*>(watched);
+        QWidget* under = widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        for (QWidget* w = under ? under : widget; w && w != this; w = w->parentWidget())
+            if (!w->statusTip().isEmpty()) {
+                ui->StatusBar1->showMessage(w->statusTip());
+                break;
+            }
+    }
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         close();
