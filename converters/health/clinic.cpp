@@ -218,12 +218,15 @@ void TFormClinic::EditChange(int field) {
     if (record < 0) return;
     const double factor = Analytes()[std::size_t(record)].factor;
     const QString text = box->text();
+    // A report quotes no more than the first hundred characters, so that a long paste still
+    // gives a box that fits on the screen.
+    const QString quoted = text.left(100);
     try {
         const std::optional<long double> value = readNumber(text, separator);
         if (!value) {
             report(kConversionCaption, MessageIcon::Warning,
-                   field == 1 ? text.left(100) + QStringLiteral("No es un número válido.")
-                              : text + QStringLiteral(" no es un número válido."));
+                   field == 1 ? quoted + QStringLiteral("No es un número válido.")
+                              : quoted + QStringLiteral(" no es un número válido."));
             return;
         }
         const double result =
@@ -231,7 +234,7 @@ void TFormClinic::EditChange(int field) {
         edit(3 - field)->setText(GeneralText(result, separator));
     } catch (const FloatError&) {
         report(kConversionCaption, MessageIcon::Warning,
-               text + QStringLiteral("\nNo es un número válido."));
+               quoted + QStringLiteral("\nNo es un número válido."));
     } catch (...) {
         report(QStringLiteral("Error"), MessageIcon::Error, FailureText(std::current_exception()));
     }
