@@ -151,16 +151,18 @@ void TFormClinic::FillGrid(Order order) {
 }
 
 int TFormClinic::currentRecord() const {
-    const QTableWidget* grid = ui->StringGrid1;
-    const int row = grid->currentRow();
+    return recordOfRow(ui->StringGrid1->currentRow());
+}
+
+int TFormClinic::recordOfRow(int row) const {
     if (row < 0) return -1;
-    const QTableWidgetItem* english = grid->item(row, 1);
+    const QTableWidgetItem* english = ui->StringGrid1->item(row, 1);
     return english ? AnalyteByEnglishName(english->text()) : -1;
 }
 
 void TFormClinic::StringGrid1SelectCell(int row) {
     if (row < 0) return;
-    const int record = currentRecord();
+    const int record = recordOfRow(row);
     try {
         if (record < 0) throw std::out_of_range("no analyte");
         const Analyte& analyte = Analytes()[std::size_t(record)];

@@ -57,6 +57,7 @@ private:
 
     // The stored index of the analyte in the grid's current row, or -1.
     int currentRecord() const;
+    int recordOfRow(int row) const;
     EditBox* edit(int field) const;
     void ClearAllFields();
     // A report owned by the window, after which every field is cleared.
