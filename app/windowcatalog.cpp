@@ -2,6 +2,9 @@
 
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
+#include "converters/health/bodymass.h"
+#include "converters/health/clinic.h"
+#include "converters/health/thermal.h"
 #include "converters/numeration/numberbase.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
@@ -44,6 +47,9 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
+        {QStringLiteral("TFormClinic"), make<TFormClinic>()},
+        {QStringLiteral("TForm_BMI"), make<TForm_BMI>()},
+        {QStringLiteral("TForm4"), make<TForm4>()},
     };
     return windows;
 }
