@@ -10,7 +10,7 @@ from uiwriter import Form  # noqa: E402
 BLACK = (0, 0, 0)
 GREEN = (0, 128, 0)
 
-form = Form("TFormEnergia", "Unidades de energía - trabajo - cant. de calor", 735, 400)
+form = Form("TFormEnergia", "Unidades de energía - trabajo - cant. de calor", 861, 400)
 columns = [
     [("Edit1", "Joule"), ("Edit2", "Coulomb.Volt"), ("Edit3", "ergio"), ("Edit4", "kwatt.hora"),
      ("Edit5", "Watt.hora"), ("Edit26", "acción"), ("Edit6", "electrón.Volt"),
@@ -27,7 +27,8 @@ columns = [
      ("Edit24", "tce", BLACK, "tonelada de carbón equivalente"),
      ("Edit25", "ton TNT equiv.", BLACK)],
 ]
-LABEL_W, FIELD_W, STRIDE = 104, 128, 244
+# Fields are wide enough for the longest result text, "-1.23456789012345E-300".
+LABEL_W, FIELD_W, STRIDE = 104, 170, 286
 for col, units in enumerate(columns):
     x = 6 + col * STRIDE
     for row, entry in enumerate(units):

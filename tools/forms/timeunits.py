@@ -6,7 +6,7 @@ import sys
 sys.path.insert(0, os.path.dirname(__file__))
 from uiwriter import Form  # noqa: E402
 
-form = Form("TFormTiempo", "Unidades de tiempo", 742, 361)
+form = Form("TFormTiempo", "Unidades de tiempo", 874, 361)
 columns = [
     [("Edit1", "segundo"), ("Edit2", "minuto"), ("Edit3", "hora"), ("Edit4", "día"),
      ("Edit5", "semana"), ("Edit6", "mes"), ("Edit7", "año"), ("Edit8", "década"),
@@ -18,7 +18,8 @@ columns = [
      ("Edit21", "año sideral"), ("Edit22", "año solar medio"), ("Edit23", "año Bessel astr."),
      ("Edit24", "año calendario"), ("Edit25", "año tropical")],
 ]
-LABEL_W, FIELD_W, STRIDE = 112, 126, 246
+# Fields are wide enough for the longest result text, "-1.23456789012345E-300".
+LABEL_W, FIELD_W, STRIDE = 112, 170, 290
 for col, units in enumerate(columns):
     x = 6 + col * STRIDE
     for row, entry in enumerate(units):
