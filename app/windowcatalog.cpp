@@ -2,6 +2,7 @@
 
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
+#include "converters/geometry/trigonometric.h"
 #include "converters/numeration/numberbase.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
@@ -33,6 +34,7 @@ const std::map<QString, Factory>& catalog() {
     static const std::map<QString, Factory> windows = {
         {QStringLiteral("TFormAngulo"), make<TFormAngulo>()},
         {QStringLiteral("TCoordenadas"), make<TCoordenadas>()},
+        {QStringLiteral("TForm_Trigonometricas"), make<TForm_Trigonometricas>()},
         {QStringLiteral("TFormVel"), make<TFormVel>()},
         {QStringLiteral("TForm3"), make<TForm3>()},
         {QStringLiteral("TFormTemp"), make<TFormTemp>()},
