@@ -110,7 +110,10 @@ TForm_Trigonometricas::TForm_Trigonometricas(QWidget* owner)
     connect(ui->TrackBar1, &QSlider::valueChanged, this,
             [this] { guarded([&] { DrawUnitCircle(); }); });
     connect(ui->Button1, &QPushButton::clicked, this, [this] { guarded([&] { Button1Click(); }); });
-    ui->Image1->installEventFilter(this);
+    // The wheel over any control but the track bar reaches the window's own wheel handler;
+    // the picture's filter also drags the drawing.
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child != ui->TrackBar1) child->installEventFilter(this);
 
     const QSize size = ui->Image1->minimumSize();
     picture_ = QImage(size, QImage::Format_RGB32);
@@ -152,6 +155,10 @@ void TForm_Trigonometricas::wheelEvent(QWheelEvent* event) {
 }
 
 bool TForm_Trigonometricas::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        wheelEvent(static_cast<QWheelEvent*>(event));
+        return true;
+    }
     if (watched == ui->Image1) {
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
