@@ -2,18 +2,19 @@
 
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
+#include "converters/geometry/trigonometric.h"
 #include "converters/health/bodymass.h"
 #include "converters/health/clinic.h"
 #include "converters/health/thermal.h"
 #include "converters/numeration/numberbase.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
-#include "converters/physical/length.h"
 #include "converters/physical/energy.h"
+#include "converters/physical/length.h"
 #include "converters/physical/mass.h"
 #include "converters/physical/pressure.h"
-#include "converters/physical/timeunits.h"
 #include "converters/physical/temperature.h"
+#include "converters/physical/timeunits.h"
 #include "converters/physical/volume.h"
 #include "kit/velocity.h"
 
@@ -36,6 +37,7 @@ const std::map<QString, Factory>& catalog() {
     static const std::map<QString, Factory> windows = {
         {QStringLiteral("TFormAngulo"), make<TFormAngulo>()},
         {QStringLiteral("TCoordenadas"), make<TCoordenadas>()},
+        {QStringLiteral("TForm_Trigonometricas"), make<TForm_Trigonometricas>()},
         {QStringLiteral("TFormVel"), make<TFormVel>()},
         {QStringLiteral("TForm3"), make<TForm3>()},
         {QStringLiteral("TFormTemp"), make<TFormTemp>()},
