@@ -2,6 +2,7 @@
 
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
+#include "converters/lengths/inchfraction.h"
 #include "converters/numeration/numberbase.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
@@ -44,6 +45,7 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
+        {QStringLiteral("TForm1"), make<TForm1>()},
     };
     return windows;
 }
