@@ -3,6 +3,7 @@
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
 #include "converters/lengths/inchfraction.h"
+#include "converters/lengths/shoesizes.h"
 #include "converters/numeration/numberbase.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
@@ -46,6 +47,7 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
         {QStringLiteral("TForm1"), make<TForm1>()},
+        {QStringLiteral("TFZapatos"), make<TFZapatos>()},
     };
     return windows;
 }
