@@ -2,6 +2,7 @@
 
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
+#include "converters/lengths/feetinches.h"
 #include "converters/lengths/inchfraction.h"
 #include "converters/lengths/shoesizes.h"
 #include "converters/numeration/numberbase.h"
@@ -47,6 +48,7 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
         {QStringLiteral("TForm1"), make<TForm1>()},
+        {QStringLiteral("TFormPie"), make<TFormPie>()},
         {QStringLiteral("TFZapatos"), make<TFZapatos>()},
     };
     return windows;
