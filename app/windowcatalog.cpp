@@ -6,6 +6,9 @@
 #include "converters/health/bodymass.h"
 #include "converters/health/clinic.h"
 #include "converters/health/thermal.h"
+#include "converters/lengths/feetinches.h"
+#include "converters/lengths/inchfraction.h"
+#include "converters/lengths/shoesizes.h"
 #include "converters/numeration/numberbase.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
@@ -52,6 +55,9 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormClinic"), make<TFormClinic>()},
         {QStringLiteral("TForm_BMI"), make<TForm_BMI>()},
         {QStringLiteral("TForm4"), make<TForm4>()},
+        {QStringLiteral("TForm1"), make<TForm1>()},
+        {QStringLiteral("TFormPie"), make<TFormPie>()},
+        {QStringLiteral("TFZapatos"), make<TFZapatos>()},
     };
     return windows;
 }
