@@ -1,16 +1,19 @@
 #include "app/windowcatalog.h"
 
+#include "converters/electric/cables.h"
+#include "converters/electric/conductorsection.h"
+#include "converters/electric/resistors.h"
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
 #include "converters/numeration/numberbase.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
-#include "converters/physical/length.h"
 #include "converters/physical/energy.h"
+#include "converters/physical/length.h"
 #include "converters/physical/mass.h"
 #include "converters/physical/pressure.h"
-#include "converters/physical/timeunits.h"
 #include "converters/physical/temperature.h"
+#include "converters/physical/timeunits.h"
 #include "converters/physical/volume.h"
 #include "kit/velocity.h"
 
@@ -44,6 +47,9 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
+        {QStringLiteral("TForm_resistencias"), make<TForm_resistencias>()},
+        {QStringLiteral("TFormCables"), make<TFormCables>()},
+        {QStringLiteral("TFormSeeccCables"), make<TFormSeeccCables>()},
     };
     return windows;
 }
