@@ -50,8 +50,9 @@ struct OhmsReading {
 // separator stand for the decimal point.
 OhmsReading readOhms(QStringView text, QChar separator);
 
-// The bands that show a value: two significant digits on four bands, three on five (two
-// when the value has no third, up to 99 ohms, and below one ohm). Further digits are cut.
+// The bands that show a value: the value rounded to two significant digits on four bands,
+// three on five (two when the value has no third, up to 99 ohms, and below one ohm, where a
+// third is cut); from 0.01 to 0.1 ohm one digit.
 // Below 0.01 ohm every digit is 0 at x0.01; nullopt when the decade lies beyond the
 // multiplier band (from 10^11 on four bands).
 std::optional<ResistorBands> bandsForValue(double ohms, bool fourBands);
