@@ -1,5 +1,8 @@
 #include "app/windowcatalog.h"
 
+#include "converters/electric/cables.h"
+#include "converters/electric/conductorsection.h"
+#include "converters/electric/resistors.h"
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
 #include "converters/geometry/trigonometric.h"
@@ -58,6 +61,9 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TForm1"), make<TForm1>()},
         {QStringLiteral("TFormPie"), make<TFormPie>()},
         {QStringLiteral("TFZapatos"), make<TFZapatos>()},
+        {QStringLiteral("TForm_resistencias"), make<TForm_resistencias>()},
+        {QStringLiteral("TFormCables"), make<TFormCables>()},
+        {QStringLiteral("TFormSeeccCables"), make<TFormSeeccCables>()},
     };
     return windows;
 }
