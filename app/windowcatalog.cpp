@@ -3,11 +3,15 @@
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
 #include "converters/numeration/numberbase.h"
+#include "converters/numeration/prefixes.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
 #include "converters/physical/length.h"
 #include "converters/physical/energy.h"
+#include "converters/physical/filtration.h"
+#include "converters/physical/flowrate.h"
 #include "converters/physical/mass.h"
+#include "converters/physical/power.h"
 #include "converters/physical/pressure.h"
 #include "converters/physical/timeunits.h"
 #include "converters/physical/temperature.h"
@@ -44,6 +48,10 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
+        {QStringLiteral("TFormPrefijos"), make<TFormPrefijos>()},
+        {QStringLiteral("TFormPotencia"), make<TFormPotencia>()},
+        {QStringLiteral("TFormCaudal"), make<TFormCaudal>()},
+        {QStringLiteral("TForm_filtrado"), make<TForm_filtrado>()},
     };
     return windows;
 }
