@@ -13,11 +13,15 @@
 #include "converters/lengths/inchfraction.h"
 #include "converters/lengths/shoesizes.h"
 #include "converters/numeration/numberbase.h"
+#include "converters/numeration/prefixes.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
 #include "converters/physical/energy.h"
+#include "converters/physical/filtration.h"
+#include "converters/physical/flowrate.h"
 #include "converters/physical/length.h"
 #include "converters/physical/mass.h"
+#include "converters/physical/power.h"
 #include "converters/physical/pressure.h"
 #include "converters/physical/temperature.h"
 #include "converters/physical/timeunits.h"
@@ -64,6 +68,10 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TForm_resistencias"), make<TForm_resistencias>()},
         {QStringLiteral("TFormCables"), make<TFormCables>()},
         {QStringLiteral("TFormSeeccCables"), make<TFormSeeccCables>()},
+        {QStringLiteral("TFormPrefijos"), make<TFormPrefijos>()},
+        {QStringLiteral("TFormPotencia"), make<TFormPotencia>()},
+        {QStringLiteral("TFormCaudal"), make<TFormCaudal>()},
+        {QStringLiteral("TForm_filtrado"), make<TForm_filtrado>()},
     };
     return windows;
 }

@@ -1,0 +1,170 @@
+#include "converters/numeration/prefixes.h"
+
+#include "kit/entrykit.h"
+#include "kit/numbersyntax.h"
+#include "platform/editbox.h"
+
+#include "ui_tformprefijos.h"
+
+#include <stdexcept>
+
+namespace zerval {
+
+namespace {
+
+constexpr int kUnit = 21;
+// The yocto field shows the unit times 1E24 and must stay within 1e300.
+constexpr long double kLimit = 1e276L;
+constexpr int kResetPauseMilliseconds = 200;
+
+// The cascade multiplies the unit by the power of ten `fromUnit`; a value typed into the field
+// is multiplied by `toUnit`, its inverse.
+LinkedField prefix(int number, long double fromUnit, long double toUnit) {
+    return {number, kUnit, times({fromUnit}), generalForm, times({toUnit}), generalForm};
+}
+
+LinkedFieldLayout prefixLayout() {
+    LinkedFieldLayout layout;
+    layout.hub = kUnit;
+    layout.activation = KeyActivation::AllKeysAndKeyPress;
+    layout.fields = {
+        prefix(1, 1e-24L, 1e24L),  prefix(2, 1e-21L, 1e21L),  prefix(3, 1e-18L, 1e18L),
+        prefix(4, 1e-15L, 1e15L),  prefix(5, 1e-12L, 1e12L),  prefix(6, 1e-9L, 1e9L),
+        prefix(7, 1e-6L, 1e6L),    prefix(8, 1e-3L, 1e3L),    prefix(9, 1e-2L, 1e2L),
+        prefix(10, 1e-1L, 1e1L),   prefix(11, 1e1L, 1e-1L),   prefix(12, 1e2L, 1e-2L),
+        prefix(13, 1e3L, 1e-3L),   prefix(14, 1e6L, 1e-6L),   prefix(15, 1e9L, 1e-9L),
+        prefix(16, 1e12L, 1e-12L), prefix(17, 1e15L, 1e-15L), prefix(18, 1e18L, 1e-18L),
+        prefix(19, 1e21L, 1e-21L), prefix(20, 1e24L, 1e-24L),
+    };
+    return layout;
+}
+
+bool tooLarge(Ext unit) {
+    return unit > Ext(kLimit) || unit < Ext(-kLimit);
+}
+
+} // namespace
+
+TFormPrefijos::TFormPrefijos(QWidget* owner)
+    : LinkedFieldWindow(owner, prefixLayout())
+    , ui(std::make_unique<Ui::TFormPrefijos>()) {
+    ui->setupUi(this);
+    connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    bindFields();
+    setActiveField(kUnit);
+}
+
+TFormPrefijos::~TFormPrefijos() = default;
+
+void TFormPrefijos::fieldChanged(int number) {
+    if (number == kUnit)
+        Edit21Change();
+    else if (const LinkedField* linked = linkedField(number))
+        prefixChanged(*linked);
+}
+
+void TFormPrefijos::Edit21Change() {
+    if (locked(kUnit)) return;
+    setLocked(kUnit, true);
+    EditBox* hub = field(kUnit);
+    switch (ClassifyEntry(hub->text(), separator())) {
+    case EntryClass::Empty:
+        ClearAllFields();
+        return;
+    case EntryClass::Incomplete:
+        return;
+    case EntryClass::Convertible:
+        break;
+    }
+    Ext unit(value(kUnit));
+    if (hub->hasInputFocus()) {
+        // Read without a message, so that "2E", "1E-" and the like pass while being typed.
+        const std::optional<long double> read = readNumber(hub->text(), separator());
+        if (!read) {
+            unexpectedText();
+            return;
+        }
+        unit = Ext(*read);
+    }
+    // Tested on the magnitude, so that a quantity beyond the double range, or a negative
+    // one, is answered like any other that is too large.
+    if (tooLarge(unit)) {
+        refuseNumber();
+        return;
+    }
+    value(kUnit) = unit.toDouble();
+    cascadeFromUnit();
+}
+
+void TFormPrefijos::prefixChanged(const LinkedField& prefix) {
+    EditBox* box = field(prefix.number);
+    switch (ClassifyEntry(box->text(), separator())) {
+    case EntryClass::Empty:
+        ClearAllFields();
+        return;
+    case EntryClass::Incomplete:
+        return;
+    case EntryClass::Convertible:
+        break;
+    }
+    if (box->hasInputFocus()) {
+        try {
+            value(prefix.number) = ParseEntry(box->text(), parseError, separator());
+        } catch (const FloatOverflow&) {
+            // A prefixed quantity beyond the double range is far beyond what the window holds.
+            refuseNumber();
+            return;
+        }
+        if (parseError) {
+            ClearAllFields();
+            return;
+        }
+    }
+    if (activeField() == kUnit || locked(kUnit)) return;
+    const Ext unit = prefix.toHub(Ext(value(prefix.number)));
+    if (tooLarge(unit)) {
+        refuseNumber();
+        return;
+    }
+    const QString hubText = field(kUnit)->text();
+    writeField(kUnit, unit.toDouble(), prefix.hubForm);
+    // The same text raises no change, but the other fields must still follow the new value.
+    if (field(kUnit)->text() == hubText) Edit21Change();
+}
+
+void TFormPrefijos::refuseNumber() {
+    value(kUnit) = 0.0;
+    platform().messageBox(this, QStringLiteral("¡Ohhh!"), MessageIcon::Warning,
+                          QStringLiteral("Este número supera la capacidad de cálculo...\n"
+                                         "Inténtelo con otro más chiquito... \nGracias..."));
+    setActiveField(kUnit);
+    EditBox* hub = field(kUnit);
+    // Written under the lock: the cascade below writes the zeros.
+    setLocked(kUnit, true);
+    hub->setText(QStringLiteral("0"));
+    hub->setFocus();
+    setLocked(kUnit, false);
+    cascadeFromUnit();
+}
+
+void TFormPrefijos::unexpectedText() {
+    EditBox* hub = field(kUnit);
+    hub->setText(QString());
+    setLocked(kUnit, false);
+    setActiveField(kUnit);
+    hub->setFocus();
+    hub->setText(QStringLiteral("0"));
+    platform().pause(kResetPauseMilliseconds);
+    platform().reportError(std::make_exception_ptr(std::runtime_error(
+        "Se ha producido un error inesperado...\nNo será posible continuar con el proceso en "
+        "curso.\nSalga ordenadamente de todos los programas activos y reinicie el equipo.")));
+}
+
+void TFormPrefijos::cascadeFromUnit() {
+    for (const LinkedField& linked : layout().fields) {
+        if (linked.number == activeField()) continue;
+        writeChild(linked);
+    }
+}
+
+} // namespace zerval

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "kit/linkedfieldwindow.h"
+
+namespace zerval {
+
+// The flow windows (flow rate, filtration speed): every field but the hub shares one change
+// handler that writes the hub whenever the hub is not being typed in, and a hub value above
+// 1e200 is answered with a message, an empty window and a "1" typed into the hub.
+class FlowHubWindow : public LinkedFieldWindow {
+    Q_OBJECT
+public:
+    ~FlowHubWindow() override;
+
+protected:
+    FlowHubWindow(QWidget* owner, LinkedFieldLayout layout, QString tooLargeMessage);
+
+    void fieldChanged(int number) override;
+
+private:
+    void Edit1Change();
+    void Edit2Change(int sender);
+    // The invalid-number box about the text being typed or pasted.
+    void showInvalidNumber();
+
+    QString tooLargeMessage_;
+};
+
+} // namespace zerval

@@ -1,0 +1,179 @@
+#include "converters/physical/power.h"
+
+#include "kit/entrykit.h"
+#include "kit/numbersyntax.h"
+#include "kit/showinvalidnumber.h"
+#include "platform/editbox.h"
+
+#include "ui_tformpotencia.h"
+
+#include <stdexcept>
+
+namespace zerval {
+
+namespace {
+
+constexpr int kWatt = 1;
+constexpr int kLastField = 26;
+constexpr int kAtmCubicCentimetrePerHour = 18;
+constexpr double kLimit = 1e300;
+
+constexpr long double kKilopond = 9.80665L;            // J in one kilogram-metre
+constexpr long double kPoundInch = 0.112985L;          // J in one pound-inch
+constexpr long double kAtmCubicCentimetre = 0.101325L; // J in one atm.cm3
+constexpr long double kAtmPerWattHour = 35529.23760177646L;
+constexpr long double kKilocalorie = 4185.5L;
+constexpr long double kBtu = 1055.06L;
+
+LinkedField field(int number, int source, Conversion fromSource, Conversion toWatts) {
+    return {number, source, std::move(fromSource), generalForm, std::move(toWatts), generalForm};
+}
+
+// In the order the cascade writes them; the atm.cm3 per hour field comes first.
+LinkedFieldLayout powerLayout() {
+    LinkedFieldLayout layout;
+    layout.hub = kWatt;
+    layout.activation = KeyActivation::AllKeysAndKeyPress;
+    layout.fields = {
+        field(18, kWatt, times({kAtmPerWattHour}), times({0.000028145833333333334L})),
+        field(2, kWatt, times({0.001L}), times({1000})),
+        field(3, 2, times({0.001L}), times({1000000})),
+        field(4, kWatt, times({3600}), times({per(3600)})),
+        field(5, kWatt, times({60}), times({per(60)})),
+        field(6, kWatt, times({}), times({})),
+        field(7, 4, times({per(kKilopond)}), times({kKilopond, per(3600)})),
+        field(8, 7, times({per(60)}), times({kKilopond, per(60)})),
+        field(9, 8, times({per(60)}), times({kKilopond})),
+        field(10, kWatt, times({per(745.701L)}), times({745.701L})),
+        field(11, 8, times({per(4500)}), times({75, kKilopond})),
+        field(12, 4, times({per(kPoundInch)}), times({kPoundInch, per(3600)})),
+        field(13, 12, times({per(60)}), times({kPoundInch, per(60)})),
+        field(14, 13, times({per(60)}), times({kPoundInch})),
+        field(15, 12, times({per(12)}), times({kPoundInch, per(3600), 12})),
+        field(16, 15, times({per(60)}), times({kPoundInch, per(60), 12})),
+        field(17, 16, times({per(60)}), times({kPoundInch, 12})),
+        field(20, kWatt, times({9.86923266716014L}), times({kAtmCubicCentimetre})),
+        field(19, kWatt, times({kAtmPerWattHour, per(60)}), times({kAtmCubicCentimetre, per(60)})),
+        field(21, kWatt, times({per(kKilocalorie), 3600}), times({kKilocalorie, per(3600)})),
+        field(22, 21, times({per(60)}), times({kKilocalorie, per(60)})),
+        field(23, 22, times({per(60)}), times({kKilocalorie})),
+        field(24, kWatt, times({per(kBtu), 3600}), times({kBtu, per(3600)})),
+        field(25, kWatt, times({per(kBtu), 60}), times({kBtu, per(60)})),
+        field(26, kWatt, times({per(kBtu)}), times({kBtu})),
+    };
+    return layout;
+}
+
+class NotANumber : public std::runtime_error {
+public:
+    NotANumber()
+        : std::runtime_error("not a number") {}
+};
+
+double readText(const EditBox& box, QChar separator) {
+    const std::optional<long double> read = readNumber(box.text(), separator);
+    if (!read) throw NotANumber();
+    return narrow(*read);
+}
+
+} // namespace
+
+TFormPotencia::TFormPotencia(QWidget* owner)
+    : LinkedFieldWindow(owner, powerLayout())
+    , ui(std::make_unique<Ui::TFormPotencia>()) {
+    ui->setupUi(this);
+    connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    bindFields();
+}
+
+TFormPotencia::~TFormPotencia() = default;
+
+void TFormPotencia::fieldChanged(int number) {
+    if (number == kWatt)
+        Edit1Change();
+    else
+        Edit2Change(number);
+}
+
+void TFormPotencia::Edit1Change() {
+    if (locked(kWatt)) return;
+    setLocked(kWatt, true);
+    EditBox* hub = field(kWatt);
+    switch (ClassifyEntry(hub->text(), separator())) {
+    case EntryClass::Empty:
+        ClearAllFields();
+        return;
+    case EntryClass::Incomplete:
+        return;
+    case EntryClass::Convertible:
+        break;
+    }
+    if (hub->hasInputFocus()) {
+        try {
+            value(kWatt) = readText(*hub, separator());
+        } catch (...) {
+            // Nothing has been written yet: the other fields keep their numbers.
+            showInvalidNumber();
+            return;
+        }
+    }
+    try {
+        if (activeField() != kAtmCubicCentimetrePerHour) {
+            const LinkedField& atm = *linkedField(kAtmCubicCentimetrePerHour);
+            const Ext perHour = atm.fromSource(Ext(value(kWatt)));
+            if (perHour > Ext(kLimit)) {
+                platform().messageBox(this, QStringLiteral("Vaya!"), MessageIcon::Warning,
+                                      QStringLiteral("Demasiada potencia... guapo"));
+                ClearAllFields();
+                return;
+            }
+            writeField(atm.number, perHour.toDouble(), atm.form);
+        }
+        for (const LinkedField& linked : layout().fields) {
+            if (linked.number == kAtmCubicCentimetrePerHour || linked.number == activeField())
+                continue;
+            writeChild(linked);
+        }
+    } catch (...) {
+        // A power that runs out of range part-way (a large negative one passes the guard)
+        // must not leave new numbers beside old ones.
+        showInvalidNumber();
+        ClearAllFields();
+    }
+}
+
+void TFormPotencia::Edit2Change(int sender) {
+    switch (ClassifyEntry(field(sender)->text(), separator())) {
+    case EntryClass::Empty:
+        ClearAllFields();
+        return;
+    case EntryClass::Incomplete:
+        return;
+    case EntryClass::Convertible:
+        break;
+    }
+    double watts = value(kWatt);
+    for (int number = 2; number <= kLastField; ++number) {
+        EditBox* box = field(number);
+        if (!box->hasInputFocus()) continue;
+        try {
+            value(number) = readText(*box, separator());
+            watts = linkedField(number)->toHub(Ext(value(number))).toDouble();
+        } catch (...) {
+            showInvalidNumber();
+            return;
+        }
+        break;
+    }
+    if (activeField() == kWatt || locked(kWatt)) return;
+    const QString hubText = field(kWatt)->text();
+    writeField(kWatt, watts, generalForm);
+    // The same text raises no change, but the other fields must still follow the new value.
+    if (field(kWatt)->text() == hubText) Edit1Change();
+}
+
+void TFormPotencia::showInvalidNumber() {
+    ShowInvalidNumber(*field(inputField()));
+}
+
+} // namespace zerval
