@@ -12,6 +12,8 @@
 #include "converters/physical/timeunits.h"
 #include "converters/physical/temperature.h"
 #include "converters/physical/volume.h"
+#include "converters/steel/bars.h"
+#include "converters/steel/meshes.h"
 #include "kit/velocity.h"
 
 #include <QDialog>
@@ -44,6 +46,8 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
+        {QStringLiteral("TFormHierros"), make<TFormHierros>()},
+        {QStringLiteral("TFormMallas"), make<TFormMallas>()},
     };
     return windows;
 }
