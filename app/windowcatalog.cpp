@@ -2,6 +2,7 @@
 
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
+#include "converters/historic/andalusia.h"
 #include "converters/numeration/numberbase.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
@@ -48,6 +49,7 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
         {QStringLiteral("TFormHierros"), make<TFormHierros>()},
         {QStringLiteral("TFormMallas"), make<TFormMallas>()},
+        {QStringLiteral("TFormAndalucia"), make<TFormAndalucia>()},
     };
     return windows;
 }
