@@ -3,6 +3,7 @@
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
 #include "converters/historic/andalusia.h"
+#include "converters/historic/valencia.h"
 #include "converters/numeration/numberbase.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
@@ -50,6 +51,7 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormHierros"), make<TFormHierros>()},
         {QStringLiteral("TFormMallas"), make<TFormMallas>()},
         {QStringLiteral("TFormAndalucia"), make<TFormAndalucia>()},
+        {QStringLiteral("TFormValencia"), make<TFormValencia>()},
     };
     return windows;
 }
