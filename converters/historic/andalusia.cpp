@@ -226,16 +226,15 @@ void TFormAndalucia::FormShow() {
     activeCell_ = 0;
 }
 
-void TFormAndalucia::showFactors(Grid& g, bool shownDecimals) {
+void TFormAndalucia::showFactors(Grid& g, bool withTabDecimals) {
     const AndalusianGrid& data = andalusianGrid(g.number);
     for (int p = 0; p < kProvinces; ++p)
         for (int unit = 0; unit < data.units.size(); ++unit) {
             if (!unitDefined(g.number, p, unit)) continue;
             const double factor = unitsPerMetric(g.number, p, unit);
             const QString text =
-                shownDecimals
-                    ? roundedText(factor, ::zerval::shownDecimals(g.number, unit), separator_)
-                    : ResultText(factor, separator_);
+                withTabDecimals ? roundedText(factor, shownDecimals(g.number, unit), separator_)
+                                : ResultText(factor, separator_);
             g.cells->writeCell(unit + column0(data), p + 1, text);
         }
 }

@@ -57,7 +57,7 @@ private:
     void cellEdited(Grid& grid, int column, int row, const QString& text);
 
     void refreshCells(Grid& grid);
-    void showFactors(Grid& grid, bool shownDecimals);
+    void showFactors(Grid& grid, bool withTabDecimals);
     void resetToZero(Grid& grid);
     void setFlag(Grid& grid, bool on) { grid.flag = on; }
     int selectedCell(const Grid& grid) const;
