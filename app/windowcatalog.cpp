@@ -9,6 +9,8 @@
 #include "converters/health/bodymass.h"
 #include "converters/health/clinic.h"
 #include "converters/health/thermal.h"
+#include "converters/historic/andalusia.h"
+#include "converters/historic/valencia.h"
 #include "converters/lengths/feetinches.h"
 #include "converters/lengths/inchfraction.h"
 #include "converters/lengths/shoesizes.h"
@@ -26,6 +28,8 @@
 #include "converters/physical/temperature.h"
 #include "converters/physical/timeunits.h"
 #include "converters/physical/volume.h"
+#include "converters/steel/bars.h"
+#include "converters/steel/meshes.h"
 #include "kit/velocity.h"
 
 #include <QDialog>
@@ -72,6 +76,10 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormPotencia"), make<TFormPotencia>()},
         {QStringLiteral("TFormCaudal"), make<TFormCaudal>()},
         {QStringLiteral("TForm_filtrado"), make<TForm_filtrado>()},
+        {QStringLiteral("TFormHierros"), make<TFormHierros>()},
+        {QStringLiteral("TFormMallas"), make<TFormMallas>()},
+        {QStringLiteral("TFormAndalucia"), make<TFormAndalucia>()},
+        {QStringLiteral("TFormValencia"), make<TFormValencia>()},
     };
     return windows;
 }
