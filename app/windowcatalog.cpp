@@ -6,6 +6,7 @@
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
 #include "converters/physical/length.h"
+#include "converters/physical/data.h"
 #include "converters/physical/energy.h"
 #include "converters/physical/mass.h"
 #include "converters/physical/pressure.h"
@@ -41,6 +42,7 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormPresion"), make<TFormPresion>()},
         {QStringLiteral("TFormEnergia"), make<TFormEnergia>()},
         {QStringLiteral("TFormTiempo"), make<TFormTiempo>()},
+        {QStringLiteral("TFormDatos"), make<TFormDatos>()},
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
