@@ -8,6 +8,7 @@
 #include "converters/physical/length.h"
 #include "converters/physical/data.h"
 #include "converters/physical/energy.h"
+#include "converters/physical/illumination.h"
 #include "converters/physical/mass.h"
 #include "converters/physical/pressure.h"
 #include "converters/physical/timeunits.h"
@@ -43,6 +44,7 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormEnergia"), make<TFormEnergia>()},
         {QStringLiteral("TFormTiempo"), make<TFormTiempo>()},
         {QStringLiteral("TFormDatos"), make<TFormDatos>()},
+        {QStringLiteral("TFIlum"), make<TFIlum>()},
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
