@@ -12,6 +12,7 @@
 #include "converters/physical/mass.h"
 #include "converters/physical/pressure.h"
 #include "converters/physical/timeunits.h"
+#include "converters/physical/typographic.h"
 #include "converters/physical/temperature.h"
 #include "converters/physical/volume.h"
 #include "kit/velocity.h"
@@ -44,6 +45,7 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormEnergia"), make<TFormEnergia>()},
         {QStringLiteral("TFormTiempo"), make<TFormTiempo>()},
         {QStringLiteral("TFormDatos"), make<TFormDatos>()},
+        {QStringLiteral("TFormGraf"), make<TFormGraf>()},
         {QStringLiteral("TFIlum"), make<TFIlum>()},
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
