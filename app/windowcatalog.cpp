@@ -18,15 +18,18 @@
 #include "converters/numeration/prefixes.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
+#include "converters/physical/data.h"
 #include "converters/physical/energy.h"
 #include "converters/physical/filtration.h"
 #include "converters/physical/flowrate.h"
+#include "converters/physical/illumination.h"
 #include "converters/physical/length.h"
 #include "converters/physical/mass.h"
 #include "converters/physical/power.h"
 #include "converters/physical/pressure.h"
 #include "converters/physical/temperature.h"
 #include "converters/physical/timeunits.h"
+#include "converters/physical/typographic.h"
 #include "converters/physical/volume.h"
 #include "converters/steel/bars.h"
 #include "converters/steel/meshes.h"
@@ -60,6 +63,9 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormPresion"), make<TFormPresion>()},
         {QStringLiteral("TFormEnergia"), make<TFormEnergia>()},
         {QStringLiteral("TFormTiempo"), make<TFormTiempo>()},
+        {QStringLiteral("TFormDatos"), make<TFormDatos>()},
+        {QStringLiteral("TFormGraf"), make<TFormGraf>()},
+        {QStringLiteral("TFIlum"), make<TFIlum>()},
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
