@@ -5,12 +5,16 @@
 #include "converters/numeration/numberbase.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
+#include "converters/physical/density.h"
+#include "converters/physical/force.h"
 #include "converters/physical/length.h"
 #include "converters/physical/energy.h"
 #include "converters/physical/mass.h"
 #include "converters/physical/pressure.h"
+#include "converters/physical/surface.h"
 #include "converters/physical/timeunits.h"
 #include "converters/physical/temperature.h"
+#include "converters/physical/torque.h"
 #include "converters/physical/volume.h"
 #include "kit/velocity.h"
 
@@ -41,6 +45,10 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormPresion"), make<TFormPresion>()},
         {QStringLiteral("TFormEnergia"), make<TFormEnergia>()},
         {QStringLiteral("TFormTiempo"), make<TFormTiempo>()},
+        {QStringLiteral("TFormSup"), make<TFormSup>()},
+        {QStringLiteral("TFormDensidad"), make<TFormDensidad>()},
+        {QStringLiteral("TFormPeso"), make<TFormPeso>()},
+        {QStringLiteral("TFormTorque"), make<TFormTorque>()},
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
