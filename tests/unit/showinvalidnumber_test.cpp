@@ -2,24 +2,15 @@
 #include "platform/editbox.h"
 #include "platform/scriptedplatform.h"
 
-#include <QApplication>
+#include "tests/unit/widgetapplication.h"
 
 #include <gtest/gtest.h>
 
 namespace zerval {
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "zerval-tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 TEST(ShowInvalidNumber, QuotesTheTextAndSelectsItForReplacing) {
-    application();
+    widgetApplication();
     installPlatform(std::make_unique<ScriptedPlatform>());
     EditBox box;
     box.setText(QStringLiteral("12x"));
