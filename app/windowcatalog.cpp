@@ -19,16 +19,20 @@
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
 #include "converters/physical/data.h"
+#include "converters/physical/density.h"
 #include "converters/physical/energy.h"
 #include "converters/physical/filtration.h"
 #include "converters/physical/flowrate.h"
+#include "converters/physical/force.h"
 #include "converters/physical/illumination.h"
 #include "converters/physical/length.h"
 #include "converters/physical/mass.h"
 #include "converters/physical/power.h"
 #include "converters/physical/pressure.h"
+#include "converters/physical/surface.h"
 #include "converters/physical/temperature.h"
 #include "converters/physical/timeunits.h"
+#include "converters/physical/torque.h"
 #include "converters/physical/typographic.h"
 #include "converters/physical/volume.h"
 #include "converters/steel/bars.h"
@@ -66,6 +70,10 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormDatos"), make<TFormDatos>()},
         {QStringLiteral("TFormGraf"), make<TFormGraf>()},
         {QStringLiteral("TFIlum"), make<TFIlum>()},
+        {QStringLiteral("TFormSup"), make<TFormSup>()},
+        {QStringLiteral("TFormDensidad"), make<TFormDensidad>()},
+        {QStringLiteral("TFormPeso"), make<TFormPeso>()},
+        {QStringLiteral("TFormTorque"), make<TFormTorque>()},
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},

@@ -23,6 +23,9 @@ QString sevenDecimalForm(double value, QChar separator) {
 QString generalForm(double value, QChar separator) {
     return GeneralText(value, separator);
 }
+QString sevenDecimalScaleForm(double value, QChar separator) {
+    return GeneralText(narrow(RoundToScale(value, 10000000)), separator);
+}
 
 Conversion times(std::initializer_list<long double> factors) {
     std::vector<long double> all(factors);
@@ -39,6 +42,7 @@ Conversion affine(long double factor, long double offset) {
 
 namespace {
 constexpr int kDeleteKey = 46;
+constexpr int kEscapeKey = 27;
 } // namespace
 
 LinkedFieldWindow::LinkedFieldWindow(QWidget* owner, LinkedFieldLayout layout)
@@ -64,7 +68,9 @@ void LinkedFieldWindow::bindFields() {
 void LinkedFieldWindow::showEvent(QShowEvent* event) {
     if (!centred_) {
         centred_ = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        if (layout_.position)
+            move(*layout_.position);
+        else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
             move(frame.topLeft());
@@ -111,6 +117,10 @@ void LinkedFieldWindow::activate(EditBox& box) {
 }
 
 void LinkedFieldWindow::keyDown(EditBox& box, int keyCode) {
+    if (layout_.closesOnEscape && keyCode == kEscapeKey) {
+        reject();
+        return;
+    }
     switch (layout_.activation) {
     case KeyActivation::AllKeys:
     case KeyActivation::AllKeysAndKeyPress:
@@ -247,6 +257,12 @@ void LinkedFieldWindow::writeField(int number, double value, TextForm form) {
     values_[number] = value;
     if (EditBox* box = field(number)) box->setText(form(value, separator()));
     fieldWritten(number);
+}
+
+void LinkedFieldWindow::writeFollowing(int number, double value, TextForm form) {
+    const QString before = field(number)->text();
+    writeField(number, value, form);
+    if (field(number)->text() == before) fieldChanged(number);
 }
 
 void LinkedFieldWindow::fieldWritten(int) {}
