@@ -6,8 +6,8 @@
 #include "converters/physical/surface.h"
 #include "converters/physical/torque.h"
 #include "platform/editbox.h"
+#include "testapplication.h"
 #include "tests/unit/scriptedplatformtest.h"
-#include "tests/unit/widgetapplication.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ namespace {
 class WindowBoxes : public ScriptedPlatformTest {
 protected:
     void SetUp() override {
-        widgetApplication();
+        ensureApplication();
         ScriptedPlatformTest::SetUp();
     }
 
