@@ -1,8 +1,10 @@
 #include "platform/browserengine.h"
 #include "platform/browsermodule.h"
 #include "platform/desktopplatform.h"
+#include "testapplication.h"
 
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +47,20 @@ TEST(BrowserModule, TheBuiltModuleLoadsOnDemand) {
     zerval::BrowserEngine* engine =
         zerval::loadBrowserEngine({QStringLiteral(ZERVAL_BUILD_FOLDER)}, &error);
     EXPECT_NE(engine, nullptr) << error.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// The desktop makes its browser from the module the first time a window asks for one.
+TEST(BrowserModule, TheDesktopMakesABrowserFromTheModule) {
+    ensureApplication();
+    zerval::DesktopPlatform desktop;
+    QWidget page;
+    std::unique_ptr<zerval::BrowserControl> browser = desktop.createBrowser(&page);
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->widget()->parentWidget(), &page);
 }
 
 } // namespace
