@@ -3,7 +3,10 @@
 #include "platform/desktopplatform.h"
 #include "testapplication.h"
 
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -61,6 +64,20 @@ TEST(BrowserModule, TheDesktopMakesABrowserFromTheModule) {
     std::unique_ptr<zerval::BrowserControl> browser = desktop.createBrowser(&page);
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(browser->widget()->parentWidget(), &page);
+
+    // It shows a page: the title of a local file arrives in the browser's title.
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("prueba.html")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><head><meta charset=\"utf-8\"><title>P\xc3\xa1gina de "
+               "prueba</title></head><body>1 m = 100 cm</body></html>");
+    file.close();
+    browser->navigate(QUrl::fromLocalFile(file.fileName()).toString());
+    QDeadlineTimer deadline(30000);
+    while (!deadline.hasExpired() &&
+           browser->widget()->property("title").toString() != QStringLiteral("Página de prueba"))
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(browser->widget()->property("title").toString().toStdString(), "Página de prueba");
 }
 
 } // namespace
