@@ -1,5 +1,7 @@
 #include "app/windowcatalog.h"
 
+#include "app/about.h"
+#include "converters/currency/currencybrowser.h"
 #include "converters/geometry/angles.h"
 #include "converters/geometry/coordinates.h"
 #include "converters/numeration/numberbase.h"
@@ -44,6 +46,8 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
+        {QStringLiteral("TFormBrowser"), make<TFormBrowser>()},
+        {QStringLiteral("TFormAbout"), make<TFormAbout>()},
     };
     return windows;
 }
