@@ -96,8 +96,10 @@ bool TFormBrowser::event(QEvent* event) {
     if (event->type() == QEvent::WindowDeactivate) {
         // By now the application's active window is the one that took the focus, or none
         // when another program did.
-        QWidget* taker = QApplication::activeWindow();
-        lostToOwnWindow_ = taker != nullptr && taker != this;
+        // A drop-down list or a tooltip over the page is no other window.
+        const QWidget* taker = QApplication::activeWindow();
+        lostToOwnWindow_ = taker != nullptr && taker != this && taker->windowType() != Qt::Popup &&
+                           taker->windowType() != Qt::ToolTip;
     } else if (event->type() == QEvent::WindowActivate && activated_ && lostToOwnWindow_) {
         lostToOwnWindow_ = false;
         guarded([this] { FormActivate(); });

@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrlQuery>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineHttpRequest>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -55,10 +56,6 @@ bool looksLikeAddress(const QString& text) {
     return trimmed.contains(QLatin1Char('.'));
 }
 
-QString escaped(const QString& text) {
-    return text.toHtmlEscaped();
-}
-
 } // namespace
 
 WebBrowser::WebBrowser(QWidget* parent)
@@ -87,7 +84,8 @@ QWidget* WebBrowser::widget() {
 }
 
 bool WebBrowser::allows(const QUrl& url) {
-    if (ownPagesPending_ > 0 && url.scheme() == QStringLiteral("data")) {
+    // The page about a failed load comes under the failed address (or as data).
+    if (ownPagesPending_ > 0 && (url == failedAddress_ || url.scheme() == QStringLiteral("data"))) {
         --ownPagesPending_;
         return true;
     }
@@ -105,6 +103,7 @@ void WebBrowser::navigate(const QString& address, int flags) {
     else
         url = QUrl::fromUserInput(address);
     failedAddress_.clear();
+    ownPagesPending_ = 0;
     QWebEngineHttpRequest request(url);
     if (flags & NoReadFromCache) {
         request.setHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
@@ -116,11 +115,13 @@ void WebBrowser::navigate(const QString& address, int flags) {
 void WebBrowser::back() {
     if (!view_) return;
     failedAddress_.clear();
+    ownPagesPending_ = 0;
     view_->back();
 }
 void WebBrowser::forward() {
     if (!view_) return;
     failedAddress_.clear();
+    ownPagesPending_ = 0;
     view_->forward();
 }
 void WebBrowser::refresh() {
@@ -137,9 +138,14 @@ void WebBrowser::refresh() {
 
 void WebBrowser::saveAs() {
     if (!view_) return;
+    // The page's title suggests the name; a slash in it would name a folder.
+    QString suggested = view_->title().trimmed();
+    suggested.replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (suggested.isEmpty()) suggested = QStringLiteral("pagina");
     const QString file = QFileDialog::getSaveFileName(view_, QStringLiteral("Guardar como"),
-                                                      view_->title() + QStringLiteral(".html"));
-    if (!file.isEmpty()) view_->page()->save(file);
+                                                      suggested + QStringLiteral(".html"),
+                                                      QStringLiteral("Página web (*.html *.htm)"));
+    if (!file.isEmpty()) view_->page()->save(file, QWebEngineDownloadRequest::SingleHtmlSaveFormat);
 }
 
 void WebBrowser::print() {
@@ -170,10 +176,10 @@ void WebBrowser::showLoadFailure(const QWebEngineLoadingInfo& loading) {
                        "<title>P&aacute;gina no disponible</title></head>"
                        "<body style=\"font-family: sans-serif; margin: 2em; color: #333333\">"
                        "<h2>No se pudo cargar la p&aacute;gina</h2><p>%1</p>"
-                       "<p>Compruebe la conexi&oacute;n a Internet y pulse "
-                       "&laquo;Actualizar&raquo;, o elija otra p&aacute;gina.</p>"
+                       "<p>Compruebe la conexi&oacute;n a Internet y vuelva a "
+                       "intentarlo.</p>"
                        "<p style=\"color: #777777\">%2</p></body></html>")
-            .arg(escaped(address), escaped(loading.errorString()));
+            .arg(address.toHtmlEscaped(), loading.errorString().toHtmlEscaped());
     failedAddress_ = loading.url();
     ++ownPagesPending_;
     view_->setHtml(page, loading.url());
