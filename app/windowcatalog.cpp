@@ -1,5 +1,7 @@
 #include "app/windowcatalog.h"
 
+#include "app/about.h"
+#include "converters/currency/currencybrowser.h"
 #include "converters/electric/cables.h"
 #include "converters/electric/conductorsection.h"
 #include "converters/electric/resistors.h"
@@ -94,6 +96,8 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormMallas"), make<TFormMallas>()},
         {QStringLiteral("TFormAndalucia"), make<TFormAndalucia>()},
         {QStringLiteral("TFormValencia"), make<TFormValencia>()},
+        {QStringLiteral("TFormBrowser"), make<TFormBrowser>()},
+        {QStringLiteral("TFormAbout"), make<TFormAbout>()},
     };
     return windows;
 }
