@@ -1,3 +1,4 @@
+#include "kit/velocity.h"
 #include "platform/browserengine.h"
 #include "platform/browsermodule.h"
 #include "platform/desktopplatform.h"
@@ -5,6 +6,8 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QWidget>
@@ -78,6 +81,39 @@ TEST(BrowserModule, TheDesktopMakesABrowserFromTheModule) {
            browser->widget()->property("title").toString() != QStringLiteral("Página de prueba"))
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(browser->widget()->property("title").toString().toStdString(), "Página de prueba");
+}
+
+} // namespace
+
+namespace {
+
+void typeInto(QWidget& field, const QString& text) {
+    for (const QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(&field, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(&field, &release);
+    }
+}
+
+// On the desktop the separator comes from the user's locale at each key: a Spanish user types
+// "1,5" and reads commas in every result, a C-locale user the same with points.
+TEST(DesktopPlatform, AConverterFollowsTheUserLocale) {
+    ensureApplication();
+    zerval::installPlatform(std::make_unique<zerval::DesktopPlatform>());
+    const bool comma = spanishRun();
+    {
+        zerval::TFormVel window(nullptr);
+        window.show();
+        auto* kilometresPerHour = window.findChild<QWidget*>(QStringLiteral("Edit1"));
+        ASSERT_NE(kilometresPerHour, nullptr);
+        kilometresPerHour->setFocus();
+        typeInto(*kilometresPerHour, comma ? QStringLiteral("1,5") : QStringLiteral("1.5"));
+        auto* metresPerSecond = window.findChild<QLineEdit*>(QStringLiteral("Edit3"));
+        ASSERT_NE(metresPerSecond, nullptr);
+        EXPECT_EQ(metresPerSecond->text().toStdString(), comma ? "0,416667" : "0.416667");
+    }
+    zerval::installPlatform(nullptr);
 }
 
 } // namespace
