@@ -119,17 +119,21 @@ protected:
 
 private:
     static void place(QMenu* menu) {
+        const QRect screen = menu->screen()->availableGeometry();
+        const QSize size = menu->size();
         QPoint wanted;
         if (const QVariant asked = menu->property(placeProperty); asked.isValid()) {
             wanted = asked.toPoint();
         } else if (const QMenuBar* bar = owningMenuBar(menu)) {
             const QRect entry = bar->actionGeometry(menu->menuAction());
             wanted = bar->mapToGlobal(QPoint(entry.left(), entry.bottom() + 1));
+            // Near the bottom of the screen it opens above its entry, as Qt's menus do.
+            const int above = bar->mapToGlobal(entry.topLeft()).y() - size.height();
+            if (wanted.y() + size.height() - 1 > screen.bottom() && above >= screen.top())
+                wanted.setY(above);
         } else {
             return;
         }
-        const QRect screen = menu->screen()->availableGeometry();
-        const QSize size = menu->size();
         wanted.setX(qMax(screen.left(), qMin(wanted.x(), screen.right() - size.width() + 1)));
         wanted.setY(qMax(screen.top(), qMin(wanted.y(), screen.bottom() - size.height() + 1)));
         if (menu->pos() != wanted) menu->move(wanted);
