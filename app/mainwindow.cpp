@@ -6,6 +6,7 @@
 #include "app/helptexts.h"
 #include "app/makersite.h"
 #include "app/menubarstyle.h"
+#include "app/menucolumns.h"
 #include "app/pagewindow.h"
 #include "app/privatefile.h"
 #include "app/windowcatalog.h"
@@ -22,6 +23,7 @@
 #include <QPointer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <stdexcept>
 
 // The pictures are compiled into the static core library, whose resource object the linker
@@ -136,6 +138,10 @@ void TFormPrincipal::addEntries(QWidget* menu, const std::vector<MenuEntry>& ent
             action->setVisible(!calculatorProgram_.isEmpty());
         menu->addAction(action);
     }
+    const bool hasColumns = std::any_of(entries.begin(), entries.end(),
+                                        [](const MenuEntry& entry) { return entry.columnBreak; });
+    if (auto* popupMenu = qobject_cast<QMenu*>(menu); popupMenu && hasColumns)
+        enableMenuColumns(popupMenu);
 }
 
 bool TFormPrincipal::isCommandAvailable(const MenuEntry& entry) const {
@@ -290,7 +296,7 @@ bool TFormPrincipal::eventFilter(QObject* watched, QEvent* event) {
 void TFormPrincipal::Label1MouseDown() {
     // Near the top right corner of the picture, just below the menu bar.
     const QPoint place = ui->Panel2->mapToGlobal(QPoint(ui->Panel2->width() - 150, 0));
-    popupMenu()->popup(place);
+    popUpMenu(popupMenu(), place);
 }
 
 void TFormPrincipal::Label2Click() {
