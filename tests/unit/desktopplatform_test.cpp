@@ -61,6 +61,11 @@ namespace {
 
 // The desktop makes its browser from the module the first time a window asks for one.
 TEST(BrowserModule, TheDesktopMakesABrowserFromTheModule) {
+#if defined(__SANITIZE_ADDRESS__)
+    // The browser engine's own code frees with a size that differs from its allocation, which
+    // the address sanitizer stops at; the normal build runs this test.
+    GTEST_SKIP() << "the browser engine is not built for the address sanitizer";
+#endif
     ensureApplication();
     zerval::DesktopPlatform desktop;
     QWidget page;
