@@ -68,6 +68,7 @@ private:
     void settle();
     QStringList snapshot() const;
     QStringList readings() const;
+    QString statusText() const;
     void tryInput(const Field& field, const Case& current);
     void checkLockedPaste(const Case& current, const Field& field, const QStringList& before,
                           const QStringList& after, int input);
@@ -91,6 +92,7 @@ private:
     int unreachable_ = 0;
     long long inputs_ = 0;
     int faults_ = 0;
+    int unjudged_ = 0;
     // The first case of each kind of fault per field is printed; the rest are counted.
     std::map<QString, int> seen_;
 };
