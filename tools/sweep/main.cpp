@@ -14,7 +14,7 @@ QtMessageHandler standardHandler = nullptr;
 void filterMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (message.startsWith(QStringLiteral("This plugin does not support")) ||
         message.startsWith(QStringLiteral("QStandardPaths: XDG_RUNTIME_DIR not set")) ||
-        message.startsWith(QStringLiteral("OpenType support missing")))
+        message.contains(QStringLiteral("OpenType support missing")))
         return;
     if (standardHandler) standardHandler(type, context, message);
 }
