@@ -461,6 +461,23 @@ void Sweep::tryInput(const Field& field, const Case& current) {
                   quotedForScript(shortened(reading)));
     }
 
+    // A text the window wrote, cut: at a plain edit box's maximum length (an edit box of the
+    // kit is never cut by a program write), or a number that stops at its exponent letter.
+    const QStringList written = snapshot();
+    static const QRegularExpression cutNumber(QStringLiteral("\\d[.,]\\d*E[-+]?$"));
+    for (int i = 0; i < fields_.size() && i < written.size(); ++i) {
+        const QLineEdit* edit = fields_[i].editor;
+        if (i == input || !edit || written[i] == before.value(i) ||
+            qobject_cast<QComboBox*>(fields_[i].control.data()))
+            continue;
+        const bool atLength = !qobject_cast<const EditBox*>(edit) && edit->maxLength() < 32767 &&
+                              written[i].size() >= edit->maxLength();
+        if (atLength || cutNumber.match(written[i]).hasMatch())
+            fault(current, QStringLiteral("a cut text"),
+                  fields_[i].name + QStringLiteral(" shows ") +
+                      quotedForScript(shortened(written[i])));
+    }
+
     // Two rules leave the other fields as they were: a text that does not convert in a
     // window that stops silently on it (or answers it with a message quoting it), and a menu
     // paste while the cascade lock is set, which some windows carry one step towards their
