@@ -57,11 +57,14 @@ void onHang(int) {
     _exit(3);
 }
 
+#if !defined(__SANITIZE_ADDRESS__)
+// The sanitizers print their own report of a crash, with its stack.
 void onCrash(int signal) {
     printCase();
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
+#endif
 
 // A small stable hash, so that a field draws the same texts whatever other windows exist.
 quint32 hashOf(const QString& text) {
