@@ -560,13 +560,13 @@ void Sweep::checkConsistent(const Case& current, const QStringList& before, int 
     const QString text = after[first];
     if (text.isEmpty() || text.back().unicode() < 0x20) return;
 
-    // Its last character typed again, as a user checking the figure would: every window
-    // then handles the text by the path its last key takes.
+    // Entered afresh: the field emptied and the text pasted with a key press.
     focusField(field);
     if (!field.editor || field.editor->text() != text) return;
+    field.editor->selectAll();
     sendKey(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
-    const Keystroke last = keystrokeFor(text.back());
-    sendKey(last.key, last.modifiers, last.text);
+    platform_.setClipboardText(text);
+    sendKey(Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
     if (!window_ || !window_->isVisible()) return;
     for (const RecordedMessage& message : platform_.messages)
         if (isTopLevelReport(message) && !isReportable(message.text))
@@ -588,14 +588,21 @@ void Sweep::checkConsistent(const Case& current, const QStringList& before, int 
     for (int i = 0; i < again.size() && i < after.size(); ++i)
         anyDifference = anyDifference || differs(i);
     if (!anyDifference) return;
-    // A window whose own rules make every entry of a text move the others again (a fraction
-    // typed into a whole-degree field that its seconds take up once more at each key) cannot
-    // be judged by entering it again; a field left from the value before is mended by the
-    // first entry and stays.
-    sendKey(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
-    sendKey(last.key, last.modifiers, last.text);
+    // A window whose own rules move the other fields at every entry of the same text (a
+    // fraction typed into a whole-degree field, which its seconds take up once more at each
+    // key) cannot be judged by entering it again. Its last key typed twice more tells: a
+    // window that only left fields behind holds still.
+    focusField(field);
+    const Keystroke last = keystrokeFor(text.back());
+    QStringList steady;
+    for (int round = 0; round < 2; ++round) {
+        sendKey(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+        sendKey(last.key, last.modifiers, last.text);
+        if (round == 0) steady = snapshot();
+    }
+    const bool moving = !platform_.messages.isEmpty() || snapshot() != steady;
     platform_.messages.clear();
-    if (!window_ || !window_->isVisible() || snapshot() != again) {
+    if (!window_ || !window_->isVisible() || moving) {
         ++unjudged_;
         return;
     }
