@@ -143,11 +143,7 @@ void TFormPresion::Edit4Change() {
     if (!readField(kPascal)) return;
     if (activeField() != kAtmosphere && !locked(kAtmosphere)) {
         const LinkedField& pascal = *linkedField(kPascal);
-        const QString hubText = field(kAtmosphere)->text();
         writeField(kAtmosphere, pascal.toHub(Ext(value(kPascal))).toDouble(), pascal.hubForm);
-        // A new value whose rounded text equals the hub's old one raises no change; the rest
-        // of the window must still follow the new value.
-        if (field(kAtmosphere)->text() == hubText) Edit1Change();
     }
     for (const LinkedField& member : pascalGroup()) {
         if (activeField() == member.number || locked(kPascal)) continue;
@@ -159,9 +155,7 @@ void TFormPresion::Edit4Change() {
 void TFormPresion::pascalGroupChanged(const LinkedField& member) {
     if (!readField(member.number)) return;
     if (activeField() == kPascal || locked(kPascal)) return;
-    const QString pascalText = field(kPascal)->text();
     writeField(kPascal, member.toHub(Ext(value(member.number))).toDouble(), member.hubForm);
-    if (field(kPascal)->text() == pascalText) Edit4Change();
 }
 
 } // namespace zerval
