@@ -49,7 +49,7 @@ Ext floorExt(Ext x) {
 }
 Ext sqrtExt(Ext x) {
     if (x.raw() < 0.0L) throw FloatInvalid();
-    return Ext(std::sqrt(x.raw()));
+    return Ext(checked(std::sqrt(x.raw())));
 }
 Ext powExt(Ext base, Ext exponent) {
     // Zero to a negative power is a pole: a division by zero, not an overflow.

@@ -254,8 +254,17 @@ void LinkedFieldWindow::linkedFieldChanged(const LinkedField& linked) {
 }
 
 void LinkedFieldWindow::writeField(int number, double value, TextForm form) {
+    const bool moved = values_[number] != value;
     values_[number] = value;
-    if (EditBox* box = field(number)) box->setText(form(value, separator()));
+    if (EditBox* box = field(number)) {
+        const QString text = form(value, separator());
+        // A new value whose rounded text is the one already shown raises no change of its
+        // own; the fields that follow this one must still follow the new value.
+        if (text == box->text() && moved)
+            changed(*box);
+        else
+            box->setText(text);
+    }
     fieldWritten(number);
 }
 

@@ -30,7 +30,8 @@ LinkedFieldLayout flowLayout() {
         unit(5, kLitrePerSecond, 0.001L, times({1000})),
         unit(6, 5, 60, times({per(6), 100})),
         unit(7, 6, 60, times({per(36), 10})),
-        unit(8, 7, 24, times({per(8640), 10})),
+        // A cubic metre a day is 1000 litres in 86 400 seconds: 1/86.4 L/s.
+        unit(8, 7, 24, times({per(864), 10})),
         unit(21, 5, 1000000, times({0.001L})),
         unit(22, 21, 60, times({0.001L / 60})),
         unit(23, 22, 60, times({0.001L / 3600})),

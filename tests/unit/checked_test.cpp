@@ -79,6 +79,9 @@ TEST(CheckedArithmetic, LibraryFunctions) {
         {"sqrt(2.25)", [] { return zerval::sqrtExt(Ext(2.25)).raw(); }, Raises::Nothing, 1.5L},
         {"sqrt(-0)", [] { return zerval::sqrtExt(Ext(-0.0)).raw(); }, Raises::Nothing, -0.0L},
         {"sqrt(-1)", [] { return zerval::sqrtExt(Ext(-1)).raw(); }, Raises::Invalid},
+        // Found by fuzzing: an operand with no finite value never comes out as a result.
+        {"sqrt(NaN)", [] { return zerval::sqrtExt(Ext(std::nanl(""))).raw(); }, Raises::Invalid},
+        {"sqrt(inf)", [] { return zerval::sqrtExt(Ext(HUGE_VALL)).raw(); }, Raises::Overflow},
         {"pow(2, 10)", [] { return zerval::powExt(Ext(2), Ext(10)).raw(); }, Raises::Nothing,
          1024.0L},
         {"pow(10, 5000)", [] { return zerval::powExt(Ext(10), Ext(5000)).raw(); },

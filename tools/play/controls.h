@@ -11,6 +11,9 @@ namespace zerval {
 
 // What a script reads from the controls of a window, found by their object names.
 
+// Whether a script may name this widget as a control of the window: its own part, not inside
+// a child window or one of the parts Qt builds inside its controls.
+bool isControlOf(const QWidget* widget, const QWidget* window);
 // The control of this window named so; "window" names the window itself.
 QWidget* findControl(QWidget* window, const QString& name);
 // The name a script uses for a widget: its own, or that of the nearest named control that

@@ -118,7 +118,16 @@ QString decodedFile(const QByteArray& bytes) {
     return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
+// The edit box a control types into: an editable combo box's own line edit, else the control.
+QWidget* editorOf(QWidget* widget) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
+        return combo->lineEdit();
+    return widget;
+}
+
 std::pair<int, int> selectionOf(const QWidget* widget) {
+    if (auto* combo = qobject_cast<const QComboBox*>(widget); combo && combo->lineEdit())
+        widget = combo->lineEdit();
     if (auto* edit = qobject_cast<const QLineEdit*>(widget)) {
         if (!edit->hasSelectedText()) return {edit->cursorPosition(), 0};
         return {edit->selectionStart(), int(edit->selectedText().size())};
@@ -470,7 +479,7 @@ void Player::focus(const QStringList& arguments) {
     if (!(widget->focusPolicy() & Qt::ClickFocus) && !widget->focusProxy())
         fail(QStringLiteral("%1 does not take the focus").arg(arguments[0]));
     widget->setFocus(Qt::MouseFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    if (auto* edit = qobject_cast<QLineEdit*>(editorOf(widget))) {
         edit->deselect();
         edit->setCursorPosition(int(edit->text().size()));
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
@@ -498,7 +507,7 @@ void Player::key(const QStringList& arguments) {
 void Player::select(const QStringList& arguments) {
     const int start = number(arguments[0], QStringLiteral("the start"));
     const int length = number(arguments[1], QStringLiteral("the length"));
-    QWidget* widget = keyTarget();
+    QWidget* widget = editorOf(keyTarget());
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         if (start < 0 || length < 0 || start + length > edit->text().size())
             fail(QStringLiteral("the selection lies outside the text"));
@@ -523,7 +532,7 @@ void Player::select(const QStringList& arguments) {
 }
 
 void Player::selectAll(const QStringList&) {
-    QWidget* widget = keyTarget();
+    QWidget* widget = editorOf(keyTarget());
     if (auto* edit = qobject_cast<QLineEdit*>(widget))
         edit->selectAll();
     else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
@@ -536,7 +545,7 @@ void Player::selectAll(const QStringList&) {
 
 void Player::paste(const QStringList& arguments) {
     platform_.setClipboardText(arguments[0]);
-    QWidget* widget = keyTarget();
+    QWidget* widget = editorOf(keyTarget());
     auto* box = qobject_cast<EditBox*>(widget);
     auto* edit = qobject_cast<QLineEdit*>(widget);
     auto* memo = qobject_cast<QPlainTextEdit*>(widget);
