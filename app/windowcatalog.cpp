@@ -87,4 +87,11 @@ bool isWindowBuilt(const QString& className) {
     return catalog().count(className) != 0;
 }
 
+QStringList builtWindows() {
+    QStringList names;
+    for (const auto& [name, factory] : catalog())
+        names.append(name);
+    return names;
+}
+
 } // namespace zerval

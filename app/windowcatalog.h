@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -13,5 +14,7 @@ namespace zerval {
 // the catalog yet is shown disabled.
 QDialog* createWindow(const QString& className, QWidget* owner);
 bool isWindowBuilt(const QString& className);
+// The class names of every window in the catalog.
+QStringList builtWindows();
 
 } // namespace zerval

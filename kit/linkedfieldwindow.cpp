@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace zerval {
 
 QString resultForm(double value, QChar separator) {
@@ -138,29 +140,25 @@ void LinkedFieldWindow::keyPress(EditBox& box, char16_t& key) {
 
 void LinkedFieldWindow::changed(EditBox& box) {
     const int number = fieldNumber(box);
-    if (changeDepth_ > 0) {
-        // A nested change: its errors travel back to the change that set it off.
-        ++changeDepth_;
-        try {
-            fieldChanged(number);
-        } catch (...) {
-            --changeDepth_;
-            throw;
-        }
-        --changeDepth_;
-        return;
-    }
-    ++changeDepth_;
+    const bool outermost = handling_.empty();
+    handling_.push_back(number);
     try {
         fieldChanged(number);
-        --changeDepth_;
     } catch (...) {
-        --changeDepth_;
+        handling_.pop_back();
+        // A nested change: its errors travel back to the change that set it off.
+        if (!outermost) throw;
         // Whatever stopped the cascade part-way is reported, and the window is emptied so
         // that it never shows new values beside stale ones.
         platform().reportError(std::current_exception());
         ClearAllFields();
+        return;
     }
+    handling_.pop_back();
+}
+
+bool LinkedFieldWindow::handling(int number) const {
+    return std::find(handling_.begin(), handling_.end(), number) != handling_.end();
 }
 
 void LinkedFieldWindow::fieldChanged(int number) {
@@ -245,7 +243,17 @@ void LinkedFieldWindow::linkedFieldChanged(const LinkedField& linked) {
 
 void LinkedFieldWindow::writeField(int number, double value, TextForm form) {
     values_[number] = value;
-    if (EditBox* box = field(number)) box->setText(form(value, separator()));
+    if (EditBox* box = field(number)) {
+        const QString text = form(value, separator());
+        if (box->text() != text) {
+            box->setText(text);
+        } else if (!handling(number)) {
+            // The same text raises no change, yet every field computed from this one must
+            // follow the new value: typing passes through prefixes of a number whose rounded
+            // texts often agree. A field whose own change is running already finishes it.
+            changed(*box);
+        }
+    }
     fieldWritten(number);
 }
 

@@ -165,13 +165,15 @@ private:
     void keyPress(EditBox& box, char16_t& key);
     void changed(EditBox& box);
     void activate(EditBox& box);
+    bool handling(int number) const;
 
     LinkedFieldLayout layout_;
     std::map<int, EditBox*> fields_;
     std::map<int, double> values_;
     std::map<int, bool> locks_;
     int activeField_ = 1;
-    int changeDepth_ = 0;
+    // The fields whose changes are running, outermost first.
+    std::vector<int> handling_;
     bool centred_ = false;
 };
 

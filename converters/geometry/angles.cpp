@@ -146,6 +146,15 @@ void TFormAngulo::writeFromHub(EditBox* field, AngleUnit unit, double hub, doubl
     field->setText(ResultText(value, separator_));
 }
 
+// A hub written with the text it already shows raises no change of its own, yet the fields
+// computed from it must follow the new value.
+void TFormAngulo::writeHub(EditBox* hub, const QString& text) {
+    if (hub->text() != text)
+        hub->setText(text);
+    else if (hub->onChange)
+        hub->onChange(*hub);
+}
+
 void TFormAngulo::Edit1Change() {
     if (lockR_) return;
     lockR_ = true;
@@ -153,7 +162,7 @@ void TFormAngulo::Edit1Change() {
         if (!commonEntry(ui->Edit1, radians_)) return;
         if (active_ != ui->Edit2) {
             degrees_ = DegreesFromRadians(radians_);
-            ui->Edit2->setText(GeneralText(degrees_, separator_));
+            writeHub(ui->Edit2, GeneralText(degrees_, separator_));
         }
         DrawAngle(radians_);
         writeFromHub(ui->Edit5, AngleUnit::Gon, radians_, gons_);
@@ -170,7 +179,7 @@ void TFormAngulo::Edit2Change() {
         if (ui->Edit10->text().isEmpty()) ui->Edit10->setText(QStringLiteral("00"));
         if (active_ != ui->Edit1 && !lockR_) {
             radians_ = RadiansFromDegrees(degrees_);
-            ui->Edit1->setText(GeneralText(radians_, separator_));
+            writeHub(ui->Edit1, GeneralText(radians_, separator_));
         }
         writeFromHub(ui->Edit3, AngleUnit::Minute, degrees_, minutes_);
         writeFromHub(ui->Edit4, AngleUnit::Second, degrees_, seconds_);
@@ -185,7 +194,7 @@ void TFormAngulo::DegreeUnitChange(EditBox* field, AngleUnit unit, double& value
         if (!commonEntry(field, value)) return;
         if (active_ == ui->Edit2 || lockD_) return;
         degrees_ = AngleToHub(unit, value);
-        ui->Edit2->setText(GeneralText(degrees_, separator_));
+        writeHub(ui->Edit2, GeneralText(degrees_, separator_));
     });
 }
 
@@ -194,7 +203,7 @@ void TFormAngulo::RadianUnitChange(EditBox* field, AngleUnit unit, double& value
         if (!commonEntry(field, value)) return;
         if (active_ == ui->Edit1 || lockR_) return;
         radians_ = AngleToHub(unit, value);
-        ui->Edit1->setText(GeneralText(radians_, separator_));
+        writeHub(ui->Edit1, GeneralText(radians_, separator_));
     });
 }
 
@@ -214,7 +223,7 @@ void TFormAngulo::applyTriple(double degrees, double minutes, double seconds) {
     const double value = JoinSexagesimal(degrees, minutes, seconds, negative);
     if (active_ == ui->Edit2 || lockD_) return;
     degrees_ = value;
-    ui->Edit2->setText(GeneralText(degrees_, separator_));
+    writeHub(ui->Edit2, GeneralText(degrees_, separator_));
 }
 
 void TFormAngulo::Edit8Change() {

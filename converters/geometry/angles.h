@@ -42,6 +42,7 @@ private:
     // Steps 1 to 3 shared by every change handler; false when the change goes no further.
     bool commonEntry(EditBox* field, double& value);
     void writeFromHub(EditBox* field, AngleUnit unit, double hub, double& value);
+    void writeHub(EditBox* hub, const QString& text);
     void showTriple(double degrees);
     void applyTriple(double degrees, double minutes, double seconds);
     template <typename Body> void overflowGuard(Body&& body);
