@@ -140,21 +140,23 @@ void LinkedFieldWindow::keyPress(EditBox& box, char16_t& key) {
 
 void LinkedFieldWindow::changed(EditBox& box) {
     const int number = fieldNumber(box);
-    const bool outermost = handling_.empty();
-    handling_.push_back(number);
-    try {
-        fieldChanged(number);
-    } catch (...) {
-        handling_.pop_back();
-        // A nested change: its errors travel back to the change that set it off.
-        if (!outermost) throw;
-        // Whatever stopped the cascade part-way is reported, and the window is emptied so
-        // that it never shows new values beside stale ones.
-        platform().reportError(std::current_exception());
-        ClearAllFields();
-        return;
-    }
-    handling_.pop_back();
+    nesting_.run(
+        [&] {
+            handling_.push_back(number);
+            try {
+                fieldChanged(number);
+            } catch (...) {
+                handling_.pop_back();
+                throw;
+            }
+            handling_.pop_back();
+        },
+        [&](std::exception_ptr error) {
+            // Whatever stopped the cascade part-way is reported, and the window is emptied
+            // so that it never shows new values beside stale ones.
+            platform().reportError(error);
+            ClearAllFields();
+        });
 }
 
 bool LinkedFieldWindow::handling(int number) const {

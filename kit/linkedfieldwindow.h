@@ -1,5 +1,6 @@
 #pragma once
 
+#include "kit/changenesting.h"
 #include "kit/checked.h"
 #include "platform/platform.h"
 
@@ -172,6 +173,7 @@ private:
     std::map<int, double> values_;
     std::map<int, bool> locks_;
     int activeField_ = 1;
+    ChangeNesting nesting_;
     // The fields whose changes are running, outermost first.
     std::vector<int> handling_;
     bool centred_ = false;

@@ -91,22 +91,13 @@ void TFormAngulo::Edit1KeyDown(EditBox&, int keyCode) {
 // A result beyond the range of a double anywhere in a cascade, or a typed text beyond it, is
 // answered once, by the handler where the cascade started.
 template <typename Body> void TFormAngulo::overflowGuard(Body&& body) {
-    if (guardDepth_ > 0) {
-        body();
-        return;
-    }
-    ++guardDepth_;
-    try {
-        body();
-    } catch (const FloatError&) {
-        guardDepth_ = 0;
-        resetAfterOverflow();
-        return;
-    } catch (...) {
-        guardDepth_ = 0;
-        throw;
-    }
-    guardDepth_ = 0;
+    nesting_.run(body, [&](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const FloatError&) {
+            resetAfterOverflow();
+        }
+    });
 }
 
 void TFormAngulo::resetAfterOverflow() {

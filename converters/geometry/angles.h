@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/changenesting.h"
+
 #include <QDialog>
 #include <QPen>
 
@@ -68,7 +70,7 @@ private:
     bool lockD_ = false;
     bool parseError_ = false;
     EditBox* active_ = nullptr;
-    int guardDepth_ = 0;
+    ChangeNesting nesting_;
 };
 
 } // namespace zerval
