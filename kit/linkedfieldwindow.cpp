@@ -1,7 +1,6 @@
 #include "kit/linkedfieldwindow.h"
 
 #include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
 
@@ -171,47 +170,51 @@ void LinkedFieldWindow::fieldChanged(int number) {
     }
 }
 
-bool LinkedFieldWindow::holdsNumber(EditBox& box) {
-    switch (ClassifyEntry(box.text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
-        return false;
-    case EntryClass::Incomplete:
-        return false;
-    case EntryClass::Convertible:
-        return true;
-    }
-    return false;
+EntryReading LinkedFieldWindow::classifyAndRead(int number, bool parse) {
+    const QString text = field(number)->text();
+    EntryReading reading;
+    if (parse)
+        reading = readEntry(text, separator());
+    else
+        reading.kind = classifyText(text, separator());
+    if (reading.kind == EntryClass::Empty) ClearAllFields();
+    return reading;
 }
 
 bool LinkedFieldWindow::readField(int number) {
     EditBox* box = field(number);
-    if (!holdsNumber(*box)) return false;
-    if (box->hasInputFocus()) values_[number] = ParseEntry(box->text(), parseError, separator());
-    if (parseError) {
+    const bool typed = box->hasInputFocus();
+    const EntryReading reading = classifyAndRead(number, typed);
+    if (!reading.complete()) return false;
+    if (!typed) return true;
+    if (!reading.value) {
+        platform().messageBox(nullptr, QStringLiteral("Error de conversión"),
+                              MessageIcon::Information, notANumberMessage(box->text()));
+        parseError = true;
         ClearAllFields();
         return false;
     }
+    values_[number] = narrow(*reading.value);
     return true;
 }
 
 bool LinkedFieldWindow::readFieldQuietly(int number) {
-    EditBox* box = field(number);
-    if (!holdsNumber(*box)) return false;
-    if (!box->hasInputFocus()) return true;
-    const std::optional<long double> read = readNumber(box->text(), separator());
-    if (!read) return false;
-    values_[number] = narrow(*read);
+    const bool typed = field(number)->hasInputFocus();
+    const EntryReading reading = classifyAndRead(number, typed);
+    if (!reading.complete()) return false;
+    if (!typed) return true;
+    if (!reading.value) return false;
+    values_[number] = narrow(*reading.value);
     return true;
 }
 
 std::optional<Ext> LinkedFieldWindow::quietValue(int number, bool always) {
-    EditBox* box = field(number);
-    if (!holdsNumber(*box)) return std::nullopt;
-    if (!always && !box->hasInputFocus()) return Ext(values_[number]);
-    const std::optional<long double> read = readNumber(box->text(), separator());
-    if (!read) return std::nullopt;
-    return Ext(*read);
+    const bool read = always || field(number)->hasInputFocus();
+    const EntryReading reading = classifyAndRead(number, read);
+    if (!reading.complete()) return std::nullopt;
+    if (!read) return Ext(values_[number]);
+    if (!reading.value) return std::nullopt;
+    return Ext(*reading.value);
 }
 
 void LinkedFieldWindow::hubChanged() {

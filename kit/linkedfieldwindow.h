@@ -2,6 +2,7 @@
 
 #include "kit/changenesting.h"
 #include "kit/checked.h"
+#include "kit/entryreading.h"
 #include "platform/platform.h"
 
 #include <QDialog>
@@ -106,6 +107,9 @@ protected:
     // Classifies and, when the field has the input focus, parses the field's text into its
     // value. False when the handler must stop (empty, incomplete or not a number).
     bool readField(int number);
+    // The field's text classified and, when `parse` is set, read; an empty text empties the
+    // window.
+    EntryReading classifyAndRead(int number, bool parse);
     // The same for windows that read without a message or a flag: a text that does not
     // convert just stops the handler. A value beyond the double range raises FloatOverflow.
     bool readFieldQuietly(int number);
@@ -160,8 +164,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Empties the window for an empty text; false when the text is empty or incomplete.
-    bool holdsNumber(EditBox& box);
     void keyDown(EditBox& box, int keyCode);
     void keyPress(EditBox& box, char16_t& key);
     void changed(EditBox& box);

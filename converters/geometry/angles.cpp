@@ -123,11 +123,17 @@ void TFormAngulo::resetAfterOverflow() {
 }
 
 bool TFormAngulo::commonEntry(EditBox* field, double& value) {
-    if (ClassifyEntry(field->text(), separator_) != EntryClass::Convertible) return false;
-    if (field->hasInputFocus()) {
-        value = ParseEntry(field->text(), parseError_, separator_);
-        if (parseError_) return false;
+    if (!field->hasInputFocus())
+        return classifyText(field->text(), separator_) == EntryClass::Convertible;
+    const EntryReading reading = readEntry(field->text(), separator_);
+    if (!reading.complete()) return false;
+    parseError_ = !reading.value;
+    if (parseError_) {
+        platform().messageBox(nullptr, QStringLiteral("Error de conversión"),
+                              MessageIcon::Information, notANumberMessage(field->text()));
+        return false;
     }
+    value = narrow(*reading.value);
     return true;
 }
 

@@ -1,7 +1,5 @@
 #include "converters/physical/pressure.h"
 
-#include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
 
@@ -105,20 +103,12 @@ void TFormPresion::Edit1Change() {
     if (locked(kAtmosphere)) return;
     setLocked(kAtmosphere, true);
     try {
-        EditBox* hub = field(kAtmosphere);
-        switch (ClassifyEntry(hub->text(), separator())) {
-        case EntryClass::Empty:
-            ClearAllFields();
-            return;
-        case EntryClass::Incomplete:
-            return;
-        case EntryClass::Convertible:
-            break;
-        }
-        if (hub->hasInputFocus()) {
-            const std::optional<long double> typed = readNumber(hub->text(), separator());
-            if (!typed) throw NotANumber();
-            value(kAtmosphere) = narrow(*typed);
+        const bool typed = field(kAtmosphere)->hasInputFocus();
+        const EntryReading reading = classifyAndRead(kAtmosphere, typed);
+        if (!reading.complete()) return;
+        if (typed) {
+            if (!reading.value) throw NotANumber();
+            value(kAtmosphere) = narrow(*reading.value);
         }
         if (value(kPascal) > kPascalLimit) {
             value(kPascal) = 0.0;
