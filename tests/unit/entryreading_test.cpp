@@ -34,7 +34,9 @@ TEST(EntryReading, ClassifiesAndReads) {
         EXPECT_EQ(reading.kind, c.kind) << c.text;
         EXPECT_EQ(reading.value.has_value(), c.number) << c.text;
         EXPECT_EQ(reading.notANumber(), c.kind == EntryClass::Convertible && !c.number) << c.text;
-        if (c.number && reading.value) EXPECT_EQ(*reading.value, c.value) << c.text;
+        if (c.number && reading.value) {
+            EXPECT_EQ(*reading.value, c.value) << c.text;
+        }
     }
 }
 
