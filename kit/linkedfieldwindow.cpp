@@ -238,12 +238,12 @@ void LinkedFieldWindow::cascadeFrom(int hub) {
 
 void LinkedFieldWindow::linkedFieldChanged(const LinkedField& linked) {
     if (!readField(linked.number)) return;
+    writeBack(linked);
+}
+
+void LinkedFieldWindow::writeBack(const LinkedField& linked) {
     if (activeField_ == layout_.hub || locked(layout_.hub)) return;
-    const QString hubText = field(layout_.hub)->text();
     writeField(layout_.hub, linked.toHub(Ext(values_[linked.number])).toDouble(), linked.hubForm);
-    // A new value whose rounded text equals the hub's old one raises no change; the rest of
-    // the window must still follow the new value.
-    if (field(layout_.hub)->text() == hubText) fieldChanged(layout_.hub);
 }
 
 void LinkedFieldWindow::writeField(int number, double value, TextForm form) {

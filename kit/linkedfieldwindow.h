@@ -104,6 +104,9 @@ protected:
     // The common rules, for windows that build their own handlers from them.
     void hubChanged();
     void linkedFieldChanged(const LinkedField& field);
+    // The hub from the field's value, unless the hub is the active field or its cascade has
+    // run since the last key; the hub's change then spreads the value.
+    void writeBack(const LinkedField& field);
     // Classifies and, when the field has the input focus, parses the field's text into its
     // value. False when the handler must stop (empty, incomplete or not a number).
     bool readField(int number);

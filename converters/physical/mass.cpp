@@ -99,16 +99,13 @@ void TFormMasa::Edit2Change() {
 
 void TFormMasa::toKilograms(const LinkedField& linked) {
     if (!readField(linked.number)) return;
-    if (activeField() == kKilogram || locked(kKilogram)) return;
-    double kilograms = 0.0;
     try {
-        kilograms = linked.toHub(Ext(value(linked.number))).toDouble();
+        writeBack(linked);
     } catch (const FloatError&) {
-        // A value beyond the double range in kilograms is refused like any other too large.
+        // A value beyond the double range in kilograms is refused like any other too large;
+        // the kilogram's own cascade answers its errors itself.
         refuseNumber();
-        return;
     }
-    writeField(kKilogram, kilograms, linked.hubForm);
 }
 
 void TFormMasa::refuseNumber() {

@@ -131,10 +131,7 @@ void TFormPresion::Edit1Change() {
 void TFormPresion::Edit4Change() {
     if (locked(kPascal)) return;
     if (!readField(kPascal)) return;
-    if (activeField() != kAtmosphere && !locked(kAtmosphere)) {
-        const LinkedField& pascal = *linkedField(kPascal);
-        writeField(kAtmosphere, pascal.toHub(Ext(value(kPascal))).toDouble(), pascal.hubForm);
-    }
+    writeBack(*linkedField(kPascal));
     for (const LinkedField& member : pascalGroup()) {
         if (activeField() == member.number || locked(kPascal)) continue;
         writeField(member.number, member.fromSource(Ext(value(kPascal))).toDouble(), member.form);
