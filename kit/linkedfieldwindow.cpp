@@ -5,8 +5,10 @@
 #include "platform/editbox.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTextDocumentFragment>
 
 #include <algorithm>
 
@@ -54,12 +56,26 @@ void LinkedFieldWindow::bindFields() {
     for (EditBox* box : findChildren<EditBox*>()) {
         const auto match = name.match(box->objectName());
         if (!match.hasMatch()) continue;
-        fields_[match.captured(1).toInt()] = box;
+        const int number = match.captured(1).toInt();
+        fields_[number] = box;
+        nameByUnit(*box, number);
         box->onKeyDown = [this](EditBox& edit, int keyCode) { keyDown(edit, keyCode); };
         box->onKeyPress = [this](EditBox& edit, char16_t& key) { keyPress(edit, key); };
         box->onChange = [this](EditBox& edit) { changed(edit); };
     }
     setFixedSize(size());
+}
+
+// The unit label beside a field ("Label<n>" for "Edit<n>") names it for screen readers, and
+// its access key, where it has one, reaches the field.
+void LinkedFieldWindow::nameByUnit(EditBox& box, int number) {
+    auto* label = findChild<QLabel*>(QStringLiteral("Label%1").arg(number));
+    if (!label) return;
+    label->setBuddy(&box);
+    if (!box.accessibleName().isEmpty()) return;
+    QString name = label->text();
+    if (Qt::mightBeRichText(name)) name = QTextDocumentFragment::fromHtml(name).toPlainText();
+    box.setAccessibleName(name.remove(QLatin1Char('&')).simplified());
 }
 
 void LinkedFieldWindow::showEvent(QShowEvent* event) {

@@ -171,6 +171,7 @@ private:
     void keyPress(EditBox& box, char16_t& key);
     void changed(EditBox& box);
     void activate(EditBox& box);
+    void nameByUnit(EditBox& box, int number);
     bool handling(int number) const;
 
     LinkedFieldLayout layout_;
