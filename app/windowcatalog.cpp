@@ -25,8 +25,8 @@
 #include "converters/physical/pressure.h"
 #include "converters/physical/temperature.h"
 #include "converters/physical/timeunits.h"
+#include "converters/physical/velocity.h"
 #include "converters/physical/volume.h"
-#include "kit/velocity.h"
 
 #include <QDialog>
 
