@@ -1,13 +1,12 @@
 #include "kit/linkedfieldwindow.h"
 
+#include "kit/dialogchrome.h"
 #include "kit/entrykit.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTextDocumentFragment>
 
 #include <algorithm>
@@ -45,8 +44,7 @@ constexpr int kDeleteKey = 46;
 } // namespace
 
 LinkedFieldWindow::LinkedFieldWindow(QWidget* owner, LinkedFieldLayout layout)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(owner, DialogChrome::flags())
     , layout_(std::move(layout)) {}
 
 LinkedFieldWindow::~LinkedFieldWindow() = default;
@@ -63,7 +61,7 @@ void LinkedFieldWindow::bindFields() {
         box->onKeyPress = [this](EditBox& edit, char16_t& key) { keyPress(edit, key); };
         box->onChange = [this](EditBox& edit) { changed(edit); };
     }
-    setFixedSize(size());
+    DialogChrome::apply(*this);
 }
 
 // The unit label beside a field ("Label<n>" for "Edit<n>") names it for screen readers, and
@@ -79,14 +77,6 @@ void LinkedFieldWindow::nameByUnit(EditBox& box, int number) {
 }
 
 void LinkedFieldWindow::showEvent(QShowEvent* event) {
-    if (!centred_) {
-        centred_ = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
     QDialog::showEvent(event);
 }
 

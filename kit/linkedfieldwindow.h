@@ -182,7 +182,6 @@ private:
     ChangeNesting nesting_;
     // The fields whose changes are running, outermost first.
     std::vector<int> handling_;
-    bool centred_ = false;
 };
 
 } // namespace zerval

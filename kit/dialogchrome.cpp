@@ -1,0 +1,36 @@
+#include "kit/dialogchrome.h"
+
+#include <QDialog>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace zerval {
+
+Qt::WindowFlags DialogChrome::flags() {
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+           Qt::MSWindowsFixedSizeDialogHint;
+}
+
+DialogChrome::DialogChrome(QDialog& window)
+    : QObject(&window) {}
+
+void DialogChrome::apply(QDialog& window) {
+    window.setFixedSize(window.size());
+    window.installEventFilter(new DialogChrome(window));
+}
+
+bool DialogChrome::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && !centred_) {
+        centred_ = true;
+        auto* window = static_cast<QDialog*>(watched);
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame = window->frameGeometry();
+            frame.moveCenter(screen->availableGeometry().center());
+            window->move(frame.topLeft());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace zerval
