@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <initializer_list>
+
 namespace zerval {
 
 namespace {
@@ -202,6 +204,125 @@ QPixmap measuringInstrumentPicture(QSize size) {
     paintCalliper(painter);
     painter.end();
     return canvas.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+namespace {
+
+// The icon is drawn on a 256-unit square; packaging/zerval.svg repeats these shapes.
+constexpr qreal iconCanvas = 256;
+
+QLinearGradient iconSteel(qreal top, qreal bottom) {
+    QLinearGradient gradient(0, top, 0, bottom);
+    gradient.setColorAt(0.0, QColor(236, 240, 244));
+    gradient.setColorAt(0.45, QColor(184, 192, 201));
+    gradient.setColorAt(1.0, QColor(120, 130, 142));
+    return gradient;
+}
+
+QPainterPath polygonPath(std::initializer_list<QPointF> corners) {
+    QPainterPath path;
+    for (const QPointF& corner : corners) {
+        if (path.elementCount() == 0)
+            path.moveTo(corner);
+        else
+            path.lineTo(corner);
+    }
+    path.closeSubpath();
+    return path;
+}
+
+void paintIconTile(QPainter& painter) {
+    QLinearGradient blue(0, 16, 0, 240);
+    blue.setColorAt(0.0, QColor(92, 148, 204));
+    blue.setColorAt(1.0, QColor(40, 92, 150));
+    painter.setPen(QPen(QColor(28, 64, 108), 6));
+    painter.setBrush(blue);
+    painter.drawRoundedRect(QRectF(16, 16, 224, 224), 36, 36);
+
+    painter.setPen(QPen(QColor(255, 255, 255, 50), 2));
+    for (int line = 64; line <= 192; line += 32) {
+        painter.drawLine(QPointF(line, 19), QPointF(line, 237));
+        painter.drawLine(QPointF(19, line), QPointF(237, line));
+    }
+}
+
+void paintIconCalliper(QPainter& painter) {
+    const QPen edge(QColor(46, 52, 60), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+
+    // The bolt between the jaws, threaded on its right half.
+    QLinearGradient metal(0, 150, 0, 184);
+    metal.setColorAt(0.0, QColor(210, 214, 220));
+    metal.setColorAt(0.5, QColor(150, 156, 166));
+    metal.setColorAt(1.0, QColor(96, 102, 112));
+    painter.setPen(QPen(QColor(60, 64, 72), 2));
+    painter.setBrush(metal);
+    painter.drawRect(QRectF(80, 150, 64, 34));
+    painter.setPen(QPen(QColor(70, 74, 82, 160), 2));
+    for (int x = 116; x <= 140; x += 6)
+        painter.drawLine(QPointF(x, 150), QPointF(x - 4, 184));
+
+    // The beam with its scale.
+    painter.setPen(edge);
+    painter.setBrush(iconSteel(72, 108));
+    painter.drawRect(QRectF(24, 72, 208, 36));
+    for (int i = 0; 84 + i * 6 <= 228; ++i) {
+        const qreal x = 84 + i * 6;
+        painter.setPen(QPen(QColor(30, 34, 40), 2));
+        painter.drawLine(QPointF(x, 108), QPointF(x, 108 - (i % 5 == 0 ? 14 : 8)));
+    }
+
+    // The fixed jaws, outside below the beam and inside above it.
+    painter.setPen(edge);
+    painter.setBrush(iconSteel(72, 218));
+    painter.drawPath(polygonPath({{24, 72}, {24, 168}, {66, 214}, {80, 218}, {80, 72}}));
+    painter.setBrush(iconSteel(36, 72));
+    painter.drawPath(polygonPath({{56, 72}, {74, 36}, {80, 38}, {80, 72}}));
+
+    // The sliding jaws with the vernier plate, the thumb wheel and the locking screw.
+    painter.setBrush(iconSteel(62, 218));
+    painter.drawPath(polygonPath(
+        {{144, 62}, {204, 62}, {204, 124}, {174, 124}, {174, 168}, {156, 214}, {144, 218}}));
+    painter.setBrush(iconSteel(36, 62));
+    painter.drawPath(polygonPath({{164, 62}, {150, 36}, {144, 38}, {144, 62}}));
+
+    painter.setPen(QPen(QColor(46, 52, 60), 2));
+    painter.setBrush(QColor(246, 248, 250));
+    painter.drawRect(QRectF(148, 108, 52, 12));
+    painter.setPen(QPen(QColor(30, 34, 40), 1.5));
+    for (int i = 0; i <= 10; ++i) {
+        const qreal x = 152 + i * 4.4;
+        painter.drawLine(QPointF(x, 108), QPointF(x, 108 + (i % 5 == 0 ? 8 : 5)));
+    }
+
+    QRadialGradient knurl(QPointF(188, 50), 10);
+    knurl.setColorAt(0.0, QColor(230, 234, 238));
+    knurl.setColorAt(1.0, QColor(110, 118, 128));
+    painter.setPen(QPen(QColor(46, 52, 60), 2));
+    painter.setBrush(knurl);
+    painter.drawEllipse(QPointF(188, 50), 10, 10);
+    painter.setBrush(iconSteel(50, 62));
+    painter.drawRect(QRectF(164, 50, 12, 12));
+}
+
+} // namespace
+
+QImage programIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / iconCanvas, size / iconCanvas);
+    paintIconTile(painter);
+    paintIconCalliper(painter);
+    painter.end();
+    return image;
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+    return icon;
 }
 
 QPixmap donationButtonPicture() {

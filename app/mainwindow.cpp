@@ -2,8 +2,13 @@
 
 #include "app/artwork.h"
 #include "app/donationphrase.h"
+#include "app/gifpicture.h"
+#include "app/helptexts.h"
 #include "app/makersite.h"
 #include "app/menubarstyle.h"
+#include "app/menucolumns.h"
+#include "app/pagewindow.h"
+#include "app/privatefile.h"
 #include "app/windowcatalog.h"
 #include "platform/platform.h"
 #include "ui_tformprincipal.h"
@@ -18,6 +23,7 @@
 #include <QPointer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <stdexcept>
 
 // The pictures are compiled into the static core library, whose resource object the linker
@@ -30,14 +36,8 @@ namespace zerval {
 
 namespace {
 
-// The readme, customise and donations pages are written and shown by the help pages, which
-// are not part of the program yet. Until they are, their menu entries and the two buttons
-// of the main window that show them stay disabled.
-bool helpPagesBuilt() {
-    return false;
-}
-
 const QColor mainBackground(248, 246, 247);
+constexpr int kDonationsWindowHeight = 465;
 const QColor titleColour(4, 6, 3);
 
 // Windows whose background the launcher sets before showing them.
@@ -101,8 +101,6 @@ TFormPrincipal::TFormPrincipal(QWidget* parent)
     popup->setObjectName(QStringLiteral("PopupMenu1"));
     addEntries(popup, popupMenuTree());
 
-    ui->SpeedButton1->setEnabled(helpPagesBuilt());
-    ui->SpeedButton2->setEnabled(helpPagesBuilt());
     connect(ui->SpeedButton1, &QToolButton::clicked, this,
             [this] { guarded([this] { showHelpPage(MenuCommand::CustomisePage); }); });
     connect(ui->SpeedButton2, &QToolButton::clicked, this,
@@ -140,6 +138,10 @@ void TFormPrincipal::addEntries(QWidget* menu, const std::vector<MenuEntry>& ent
             action->setVisible(!calculatorProgram_.isEmpty());
         menu->addAction(action);
     }
+    const bool hasColumns = std::any_of(entries.begin(), entries.end(),
+                                        [](const MenuEntry& entry) { return entry.columnBreak; });
+    if (auto* popupMenu = qobject_cast<QMenu*>(menu); popupMenu && hasColumns)
+        enableMenuColumns(popupMenu);
 }
 
 bool TFormPrincipal::isCommandAvailable(const MenuEntry& entry) const {
@@ -150,7 +152,6 @@ bool TFormPrincipal::isCommandAvailable(const MenuEntry& entry) const {
     case MenuCommand::Readme:
     case MenuCommand::CustomisePage:
     case MenuCommand::DonationsPage:
-        return helpPagesBuilt();
     case MenuCommand::Calculator:
     case MenuCommand::Exit:
         return true;
@@ -183,9 +184,49 @@ void TFormPrincipal::runCommand(const MenuEntry& entry) {
 }
 
 void TFormPrincipal::showHelpPage(MenuCommand page) {
-    // Nothing to show until the help pages are built: helpPagesBuilt() keeps every way here
-    // disabled.
-    Q_UNUSED(page);
+    switch (page) {
+    case MenuCommand::Readme:
+        Lame1Click();
+        break;
+    case MenuCommand::CustomisePage:
+        Cmopersonalizar1Click();
+        break;
+    case MenuCommand::DonationsPage:
+        Donaciones1Click();
+        break;
+    default:
+        break;
+    }
+}
+
+// The help files are rewritten at each use; one that cannot be written leaves the viewer
+// showing whatever it shows for a missing or stale file.
+void TFormPrincipal::Lame1Click() {
+    pageFileName_ = tempFolder_ + readmeFileName();
+    if (!writePrivateFile(tempFolder_, readmeFileName(), readmeText().toUtf8())) return;
+    platform().openExternal(pageFileName_);
+}
+
+void TFormPrincipal::Cmopersonalizar1Click() {
+    auto* window = new TFormPersonalizar(this);
+    window->setWindowTitle(QStringLiteral("Cómo personalizar zerval"));
+    pageFileName_ = tempFolder_ + customisePageFileName();
+    if (writePrivateFile(tempFolder_, customisePageFileName(), pageBytes(customisePage())))
+        window->showPage(pageFileName_);
+    platform().showModal(window);
+}
+
+void TFormPrincipal::Donaciones1Click() {
+    auto* window = new TFormPersonalizar(this);
+    window->setWindowTitle(QStringLiteral("Donaciones"));
+    const QString picture = tempFolder_ + donationPictureFileName();
+    writePrivateFile(tempFolder_, donationPictureFileName(),
+                     gifPicture(ui->Image2->pixmap().toImage()));
+    const QString page = tempFolder_ + donationsPageFileName();
+    if (writePrivateFile(tempFolder_, donationsPageFileName(), pageBytes(donationsPage(picture))))
+        window->showPage(page);
+    window->resize(window->width(), kDonationsWindowHeight);
+    platform().showModal(window);
 }
 
 void TFormPrincipal::openWindow(const QString& className) {
@@ -255,7 +296,7 @@ bool TFormPrincipal::eventFilter(QObject* watched, QEvent* event) {
 void TFormPrincipal::Label1MouseDown() {
     // Near the top right corner of the picture, just below the menu bar.
     const QPoint place = ui->Panel2->mapToGlobal(QPoint(ui->Panel2->width() - 150, 0));
-    popupMenu()->popup(place);
+    popUpMenu(popupMenu(), place);
 }
 
 void TFormPrincipal::Label2Click() {

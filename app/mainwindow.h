@@ -44,6 +44,9 @@ private:
     // The readme, the customise page and the donations page (menu entries and the two
     // buttons of the right-hand panels).
     void showHelpPage(MenuCommand page);
+    void Lame1Click();
+    void Cmopersonalizar1Click();
+    void Donaciones1Click();
     void launchCalculator();
     void launchCurrency();
     void Label1MouseDown();
@@ -51,6 +54,8 @@ private:
 
     std::unique_ptr<Ui::TFormPrincipal> ui;
     QString tempFolder_;
+    // The readme or customise page last written.
+    QString pageFileName_;
     QString calculatorProgram_;
 };
 

@@ -1,5 +1,7 @@
 #include "app/windowcatalog.h"
 
+#include "app/about.h"
+#include "converters/currency/currencybrowser.h"
 #include "converters/electric/cables.h"
 #include "converters/electric/conductorsection.h"
 #include "converters/electric/resistors.h"
@@ -9,6 +11,8 @@
 #include "converters/health/bodymass.h"
 #include "converters/health/clinic.h"
 #include "converters/health/thermal.h"
+#include "converters/historic/andalusia.h"
+#include "converters/historic/valencia.h"
 #include "converters/lengths/feetinches.h"
 #include "converters/lengths/inchfraction.h"
 #include "converters/lengths/shoesizes.h"
@@ -16,17 +20,26 @@
 #include "converters/numeration/prefixes.h"
 #include "converters/numeration/roman.h"
 #include "converters/numeration/words.h"
+#include "converters/physical/data.h"
+#include "converters/physical/density.h"
 #include "converters/physical/energy.h"
 #include "converters/physical/filtration.h"
 #include "converters/physical/flowrate.h"
+#include "converters/physical/force.h"
+#include "converters/physical/illumination.h"
 #include "converters/physical/length.h"
 #include "converters/physical/mass.h"
 #include "converters/physical/power.h"
 #include "converters/physical/pressure.h"
+#include "converters/physical/surface.h"
 #include "converters/physical/temperature.h"
 #include "converters/physical/timeunits.h"
+#include "converters/physical/torque.h"
+#include "converters/physical/typographic.h"
 #include "converters/physical/velocity.h"
 #include "converters/physical/volume.h"
+#include "converters/steel/bars.h"
+#include "converters/steel/meshes.h"
 
 #include <QDialog>
 
@@ -56,6 +69,13 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormPresion"), make<TFormPresion>()},
         {QStringLiteral("TFormEnergia"), make<TFormEnergia>()},
         {QStringLiteral("TFormTiempo"), make<TFormTiempo>()},
+        {QStringLiteral("TFormDatos"), make<TFormDatos>()},
+        {QStringLiteral("TFormGraf"), make<TFormGraf>()},
+        {QStringLiteral("TFIlum"), make<TFIlum>()},
+        {QStringLiteral("TFormSup"), make<TFormSup>()},
+        {QStringLiteral("TFormDensidad"), make<TFormDensidad>()},
+        {QStringLiteral("TFormPeso"), make<TFormPeso>()},
+        {QStringLiteral("TFormTorque"), make<TFormTorque>()},
         {QStringLiteral("TFormBase"), make<TFormBase>()},
         {QStringLiteral("TFormRomanos"), make<TFormRomanos>()},
         {QStringLiteral("TFormLetras"), make<TFormLetras>()},
@@ -72,6 +92,12 @@ const std::map<QString, Factory>& catalog() {
         {QStringLiteral("TFormPotencia"), make<TFormPotencia>()},
         {QStringLiteral("TFormCaudal"), make<TFormCaudal>()},
         {QStringLiteral("TForm_filtrado"), make<TForm_filtrado>()},
+        {QStringLiteral("TFormHierros"), make<TFormHierros>()},
+        {QStringLiteral("TFormMallas"), make<TFormMallas>()},
+        {QStringLiteral("TFormAndalucia"), make<TFormAndalucia>()},
+        {QStringLiteral("TFormValencia"), make<TFormValencia>()},
+        {QStringLiteral("TFormBrowser"), make<TFormBrowser>()},
+        {QStringLiteral("TFormAbout"), make<TFormAbout>()},
     };
     return windows;
 }

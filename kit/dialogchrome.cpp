@@ -12,19 +12,22 @@ Qt::WindowFlags DialogChrome::flags() {
            Qt::MSWindowsFixedSizeDialogHint;
 }
 
-DialogChrome::DialogChrome(QDialog& window)
-    : QObject(&window) {}
+DialogChrome::DialogChrome(QDialog& window, std::optional<QPoint> position)
+    : QObject(&window)
+    , position_(position) {}
 
-void DialogChrome::apply(QDialog& window) {
+void DialogChrome::apply(QDialog& window, std::optional<QPoint> position) {
     window.setFixedSize(window.size());
-    window.installEventFilter(new DialogChrome(window));
+    window.installEventFilter(new DialogChrome(window, position));
 }
 
 bool DialogChrome::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && !centred_) {
-        centred_ = true;
+    if (event->type() == QEvent::Show && !placed_) {
+        placed_ = true;
         auto* window = static_cast<QDialog*>(watched);
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        if (position_) {
+            window->move(*position_);
+        } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
             QRect frame = window->frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
             window->move(frame.topLeft());

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <Qt>
+
+#include <optional>
 
 class QDialog;
 
@@ -15,16 +18,17 @@ class DialogChrome : public QObject {
 public:
     static Qt::WindowFlags flags();
 
-    // Fixes the window at its present size and centres it when it is first shown; the chrome
-    // is owned by the window.
-    static void apply(QDialog& window);
+    // Fixes the window at its present size and, when it is first shown, centres it or moves
+    // it to `position`; the chrome is owned by the window.
+    static void apply(QDialog& window, std::optional<QPoint> position = std::nullopt);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit DialogChrome(QDialog& window);
-    bool centred_ = false;
+    DialogChrome(QDialog& window, std::optional<QPoint> position);
+    std::optional<QPoint> position_;
+    bool placed_ = false;
 };
 
 } // namespace zerval

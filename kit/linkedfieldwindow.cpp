@@ -25,6 +25,9 @@ QString sevenDecimalForm(double value, QChar separator) {
 QString generalForm(double value, QChar separator) {
     return GeneralText(value, separator);
 }
+QString sevenDecimalScaleForm(double value, QChar separator) {
+    return GeneralText(narrow(RoundToScale(value, 10000000)), separator);
+}
 
 Conversion times(std::initializer_list<long double> factors) {
     std::vector<long double> all(factors);
@@ -41,6 +44,7 @@ Conversion affine(long double factor, long double offset) {
 
 namespace {
 constexpr int kDeleteKey = 46;
+constexpr int kEscapeKey = 27;
 } // namespace
 
 LinkedFieldWindow::LinkedFieldWindow(QWidget* owner, LinkedFieldLayout layout)
@@ -61,7 +65,7 @@ void LinkedFieldWindow::bindFields() {
         box->onKeyPress = [this](EditBox& edit, char16_t& key) { keyPress(edit, key); };
         box->onChange = [this](EditBox& edit) { changed(edit); };
     }
-    DialogChrome::apply(*this);
+    DialogChrome::apply(*this, layout_.position);
 }
 
 // The unit label beside a field ("Label<n>" for "Edit<n>") names it for screen readers, and
@@ -118,6 +122,10 @@ void LinkedFieldWindow::activate(EditBox& box) {
 }
 
 void LinkedFieldWindow::keyDown(EditBox& box, int keyCode) {
+    if (layout_.closesOnEscape && keyCode == kEscapeKey) {
+        reject();
+        return;
+    }
     switch (layout_.activation) {
     case KeyActivation::AllKeys:
     case KeyActivation::AllKeysAndKeyPress:
@@ -266,6 +274,14 @@ void LinkedFieldWindow::writeField(int number, double value, TextForm form) {
         }
     }
     fieldWritten(number);
+}
+
+void LinkedFieldWindow::writeFollowing(int number, double value, TextForm form) {
+    const QString before = field(number)->text();
+    writeField(number, value, form);
+    // writeField follows an unchanged text itself, but not into a field whose own change is
+    // running; this one does.
+    if (field(number)->text() == before && handling(number)) fieldChanged(number);
 }
 
 void LinkedFieldWindow::fieldWritten(int) {}

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 
 #include <QDialog>
+#include <QPoint>
 
 #include <functional>
 #include <initializer_list>
@@ -23,6 +24,8 @@ QString resultForm(double value, QChar separator);       // six decimals, then g
 QString fiveDecimalForm(double value, QChar separator);  // five decimals, then general text
 QString sevenDecimalForm(double value, QChar separator); // seven decimals, then general text
 QString generalForm(double value, QChar separator);      // 15 significant digits, unrounded
+// Seven decimals through RoundToScale (the rounded value divided by the scale), then general text.
+QString sevenDecimalScaleForm(double value, QChar separator);
 
 // A value carried from one unit into another, formed in extended precision.
 using Conversion = std::function<Ext(Ext)>;
@@ -77,6 +80,10 @@ struct LinkedFieldLayout {
     KeyActivation activation = KeyActivation::AllKeys;
     std::vector<LinkedField> fields; // in the order the cascade writes them
     std::optional<OverflowGuard> hubGuard;
+    // Where the window stands on the screen; centred when unset.
+    std::optional<QPoint> position;
+    // Escape closes the window from any of its fields.
+    bool closesOnEscape = false;
 };
 
 // The linked-field converter: one numeric field per unit, all kept consistent. Typing into a
@@ -125,6 +132,9 @@ protected:
     void cascadeFrom(int hub);
     // Stores the value and writes its text.
     void writeField(int number, double value, TextForm form);
+    // The same for a field whose change carries the value on (a hub): when the new value
+    // leaves its text as it was, its change is run all the same.
+    void writeFollowing(int number, double value, TextForm form);
     // Message, reset and queued keystrokes of an overflow guard.
     void runGuard(const OverflowGuard& guard);
 

@@ -1,5 +1,6 @@
 #include "platform/application.h"
 
+#include "platform/cachedframestyle.h"
 #include "platform/platform.h"
 
 namespace zerval {
@@ -9,6 +10,7 @@ Application::Application(int& argc, char** argv)
     setApplicationName(QStringLiteral("zerval"));
     // No application display name: the desktop would append it to every window title, and
     // the windows carry exactly their own captions.
+    setStyle(new CachedFrameStyle);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -20,6 +20,8 @@
 #include <QThread>
 #include <QUrl>
 
+#include <unistd.h>
+
 namespace zerval {
 
 QChar DesktopPlatform::decimalSeparator() {
@@ -124,6 +126,10 @@ QString DesktopPlatform::savePictureFile(QWidget* owner, const QString& suggeste
 
 std::unique_ptr<BrowserControl> DesktopPlatform::createBrowser(QWidget* parent) {
     if (!browserEngine_) {
+        // The browser engine refuses to start its sandbox for root and would end the program;
+        // run by root, it runs without one.
+        if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
         QString error;
         browserEngine_ = loadBrowserEngine(browserModuleFolders(), &error);
         if (!browserEngine_) {

@@ -20,12 +20,13 @@ public:
         , view_(new QLabel(parent)) {}
     ~RecordingBrowser() override { owner_.forgetBrowser(this); }
     QWidget* widget() override { return view_; }
-    void navigate(const QString& address) override {
+    void navigate(const QString& address, int flags = 0) override {
         if (beforeNavigate && !beforeNavigate(address)) {
             log_.append(QStringLiteral("CANCEL ") + address);
             return;
         }
-        log_.append(QStringLiteral("NAVIGATE ") + address + QStringLiteral(" 0"));
+        log_.append(QStringLiteral("NAVIGATE ") + address + QLatin1Char(' ') +
+                    QString::number(flags));
         if (view_) view_->setText(address);
     }
     void back() override { log_.append(QStringLiteral("BACK")); }

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev
     fonts-dejavu-core
     locales
+    desktop-file-utils appstream librsvg2-bin groff-base
 )
 
 missing=()

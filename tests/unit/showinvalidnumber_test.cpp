@@ -2,6 +2,8 @@
 #include "platform/editbox.h"
 #include "platform/scriptedplatform.h"
 
+#include "testapplication.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,17 +11,8 @@
 namespace zerval {
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "zerval-tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 TEST(ShowInvalidNumber, QuotesTheTextAndSelectsItForReplacing) {
-    application();
+    ensureApplication();
     installPlatform(std::make_unique<ScriptedPlatform>());
     EditBox box;
     box.setText(QStringLiteral("12x"));

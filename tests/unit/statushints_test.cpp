@@ -1,6 +1,7 @@
 #include "converters/lengths/feetinches.h"
 #include "converters/lengths/inchfraction.h"
 #include "platform/scriptedplatform.h"
+#include "testapplication.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -13,16 +14,6 @@
 namespace zerval {
 namespace {
 
-// One application object serves every test of the run, whichever test made it first.
-void application() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "zerval-tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-}
-
 void pointerOver(QWidget* control, bool entering) {
     QEvent event(entering ? QEvent::Enter : QEvent::Leave);
     QApplication::sendEvent(control, &event);
@@ -31,7 +22,7 @@ void pointerOver(QWidget* control, bool entering) {
 // The pointer over a button shows its hint in the first panel of the status bar, and leaving
 // the button clears it; the precision panel stays.
 template <typename Window> void expectHints(const char* button, const QString& hint) {
-    application();
+    ensureApplication();
     installPlatform(std::make_unique<ScriptedPlatform>());
     Window window(nullptr);
     auto* bar = window.template findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
@@ -46,7 +37,7 @@ template <typename Window> void expectHints(const char* button, const QString& h
 TEST(StatusHints, InchWindowShowsHintsBesideThePrecision) {
     expectHints<TForm1>("BitBtn1", QStringLiteral("Convertir a mm"));
     expectHints<TForm1>("SpeedButton2", QStringLiteral("Medida siguiente"));
-    application();
+    ensureApplication();
     TForm1 window(nullptr);
     auto* panel = window.findChild<QLabel*>(QStringLiteral("StatusBar1Panel1"));
     ASSERT_TRUE(panel);

@@ -1,6 +1,8 @@
 #include "converters/geometry/trigonometric.h"
 #include "platform/scriptedplatform.h"
 
+#include "testapplication.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QLineEdit>
@@ -10,15 +12,6 @@
 
 namespace zerval {
 namespace {
-
-void ensureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "zerval-tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-}
 
 // Runs the event loop for a while, as the user holding the button would let it run; stops
 // early once `done` holds.

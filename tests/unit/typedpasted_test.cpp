@@ -69,6 +69,7 @@ std::map<int, EditBox*> entryFields(QWidget& window) {
 struct Outcome {
     QStringList texts;    // "Edit<n>=text" for every field
     QStringList messages; // every box shown
+    QString entered;      // the text of the field entered into
     bool focusKept = true;
 };
 
@@ -112,6 +113,7 @@ Outcome enter(const QString& className, int number, const QString& text, QChar s
             sendKeystroke(box, Qt::Key_V, Qt::ControlModifier, QStringLiteral("v"));
             settle();
         }
+        outcome.entered = box->text();
         for (const auto& [n, field] : fields)
             outcome.texts.append(QStringLiteral("Edit%1=%2").arg(n).arg(field->text()));
         for (const RecordedMessage& message : platform->messages)
@@ -183,6 +185,9 @@ TEST_P(TypedAsPasted, EveryFieldShowsWhatTheWholeNumberGives) {
             const Outcome pasted = enter(className, number, text, separator, false);
             const Outcome typed = enter(className, number, text, separator, true);
             if (!typed.focusKept) continue;
+            // A window whose fields take only some characters, or no pasting, refuses the
+            // number in one way or the other: there is nothing to compare.
+            if (typed.entered != text || pasted.entered != text) continue;
             EXPECT_EQ(differences(typed, pasted), "")
                 << className.toStdString() << " Edit" << number << " \"" << entry.text << "\"";
         }

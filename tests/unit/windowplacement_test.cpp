@@ -1,6 +1,8 @@
 #include "converters/electric/cables.h"
 #include "platform/scriptedplatform.h"
 
+#include "testapplication.h"
+
 #include <QApplication>
 #include <QScreen>
 
@@ -8,16 +10,6 @@
 
 namespace zerval {
 namespace {
-
-// One application object per process: another test may have made it already.
-void ensureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "zerval-tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-}
 
 TEST(WindowPlacement, GaugeTableOpensAtTheTopOfTheScreen) {
     ensureApplication();

@@ -6,7 +6,8 @@ import sys
 sys.path.insert(0, os.path.dirname(__file__))
 from uiwriter import Form  # noqa: E402
 
-form = Form("TForm3", "Unidades de longitud", 736, 392)
+# Fields are wide enough for the longest result text, "-1.23456789012345E-300".
+form = Form("TForm3", "Unidades de longitud", 766, 392)
 left = [("Edit15", "miriámetro [Ma]"), ("Edit1", "kilómetro [km]"),
         ("Edit12", "hectómetro [hm]"), ("Edit13", "decámetro [dam]"), ("Edit2", "metro [m]"),
         ("Edit14", "decímetro [dm]"), ("Edit3", "centímetro [cm]"),
@@ -19,10 +20,10 @@ right = [("Edit18", "milésima de pulg. [mil]"), ("Edit4", 'pulgada [inch ("), i
 for row, (name, text) in enumerate(left):
     y = 16 + row * 30
     form.label("Label" + name[4:], text, 8, y, 180)
-    form.edit(name, 194, y, 164)
+    form.edit(name, 194, y, 172)
 for row, (name, text) in enumerate(right):
     y = 16 + row * 30
-    form.label("Label" + name[4:], text, 376, y, 190)
-    form.edit(name, 572, y, 150)
-form.button("BitBtn1", "Volver", 632, 350, default=True)
+    form.label("Label" + name[4:], text, 384, y, 190)
+    form.edit(name, 580, y, 172)
+form.button("BitBtn1", "Volver", 662, 350, default=True)
 form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tform3.ui"))

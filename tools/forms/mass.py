@@ -22,17 +22,19 @@ right = [(16, "oz apot. o troy"), (17, "oz avoird."), (18, "dram apot."),
 
 rows = max(len(left), len(middle), len(right))
 column_height = TOP + rows * PITCH
-width = 3 * 280 + 8
+# Fields are wide enough for the longest result text, "-1.23456789012345E-300".
+FIELD_W = 172
+width = 3 * 296 + 8
 form = Form("TFormMasa", "Unidades de masa", width, column_height + 56)
 for index, column in enumerate((left, middle, right)):
-    x = 4 + index * 280
-    form.bevel(f"Bevel{index + 1}", x, 4, 276, column_height)
+    x = 4 + index * 296
+    form.bevel(f"Bevel{index + 1}", x, 4, 292, column_height)
     for row, entry in enumerate(column):
         if entry is None:
             continue
         number, text = entry
         y = TOP + row * PITCH
         form.label(f"Label{number}", text, x + 4, y, 106)
-        form.edit(f"Edit{number}", x + 114, y, 156)
+        form.edit(f"Edit{number}", x + 114, y, FIELD_W)
 form.button("BitBtn1", "Volver", width - 98, column_height + 16, default=True)
 form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tformmasa.ui"))

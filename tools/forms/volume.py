@@ -22,7 +22,9 @@ american = [(11, "galón líquidos [gal]"), (17, "cuarto [qt]"), (18, "pinta [pt
 others = [(19, "onza [fl oz]"), (20, "dram [fl dr]"), (21, "bushel [bu]"),
           (10, "galón áridos [gal]"), (24, "cuarto [qt]"), (23, "pinta [pt]")]
 
-WIDTH = 652
+# Fields are wide enough for the longest result text, "-1.23456789012345E-300".
+FIELD_W = 172
+WIDTH = 740
 form = Form("TFormVol", "Unidades de volumen y capacidad", WIDTH, 462)
 
 
@@ -31,7 +33,7 @@ def rows(fields, x, y, label_width):
         top = y + row * PITCH
         form.label(f"Label{number}", text, x, top, label_width,
                    tooltip=hint[0] if hint else None)
-        form.edit(f"Edit{number}", x + label_width + 4, top, 130)
+        form.edit(f"Edit{number}", x + label_width + 4, top, FIELD_W)
     return y + len(fields) * PITCH
 
 
@@ -39,16 +41,16 @@ def rows(fields, x, y, label_width):
 y = 6
 for index, group in enumerate((metric, cubic, water)):
     height = 10 + len(group) * PITCH
-    form.bevel(f"Bevel{index + 1}", 4, y, 332, height)
+    form.bevel(f"Bevel{index + 1}", 4, y, 374, height)
     rows(group, 10, y + 6, 184)
     y += height + 8
 
 # Right column.
-x = 348
-form.group("GroupBox1", "G.B.", x, 4, 300, 30 + len(british) * PITCH)
+x = 390
+form.group("GroupBox1", "G.B.", x, 4, 346, 30 + len(british) * PITCH)
 y = rows(british, x + 6, 30, 156) + 14
 y = rows(barrel, x + 6, y, 156) + 6
-form.group("GroupBox2", "EE.UU.", x, y, 300, 30 + len(american) * PITCH)
+form.group("GroupBox2", "EE.UU.", x, y, 346, 30 + len(american) * PITCH)
 y = rows(american, x + 6, y + 26, 156) + 12
 rows(others, x + 6, y, 156)
 

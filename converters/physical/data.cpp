@@ -1,0 +1,175 @@
+#include "converters/physical/data.h"
+
+#include "kit/entrykit.h"
+#include "kit/numbersyntax.h"
+#include "kit/textforms.h"
+#include "platform/editbox.h"
+
+#include "ui_tformdatos.h"
+
+#include <cmath>
+
+namespace zerval {
+
+namespace {
+
+constexpr int kBit = 9;
+// Bits beyond this are reset to one bit; a value typed into another field beyond the field
+// limit is refused, since its bits could not be computed.
+constexpr long double kBitLimit = 1e300L;
+constexpr long double kFieldLimit = 1.5e287L;
+
+// A unit of `bits` bits, written from the hub by `perBit` bits: binary fractions are exact,
+// decimal ones extended constants.
+LinkedField unit(int number, long double bits, long double perBit) {
+    return {number, kBit, times({perBit}), generalForm, times({bits}), generalForm};
+}
+
+LinkedFieldLayout dataLayout() {
+    LinkedFieldLayout layout;
+    layout.hub = kBit;
+    layout.activation = KeyActivation::DeleteOnly;
+    // The cascade's order, which is also the tab order after the hub.
+    layout.fields = {
+        unit(10, 4, 0.25L),
+        unit(11, 8, 0.125L),
+        unit(12, 16, 0.0625L),
+        unit(13, 32, 0.03125L),
+        unit(14, 4096, std::ldexp(1.0L, -12)),
+        unit(15, 1024, std::ldexp(1.0L, -10)),
+        unit(16, 8192, std::ldexp(1.0L, -13)),
+        unit(17, std::ldexp(1.0L, 20), std::ldexp(1.0L, -20)),
+        unit(18, std::ldexp(1.0L, 23), std::ldexp(1.0L, -23)),
+        unit(19, std::ldexp(1.0L, 30), std::ldexp(1.0L, -30)),
+        unit(20, std::ldexp(1.0L, 33), std::ldexp(1.0L, -33)),
+        unit(21, std::ldexp(1.0L, 40), std::ldexp(1.0L, -40)),
+        unit(22, std::ldexp(1.0L, 43), std::ldexp(1.0L, -43)),
+        unit(1, 1000, 0.001L),
+        unit(2, 8000, 0.000125L),
+        unit(3, 1000000, 1e-6L),
+        unit(4, 8000000, 1.25e-7L),
+        unit(5, 1e9L, 1e-9L),
+        unit(6, 8e9L, 1.25e-10L),
+        unit(7, 1e12L, 1e-12L),
+        unit(8, 8e12L, 1.25e-13L),
+    };
+    return layout;
+}
+
+// Too many bits: the window shows one bit instead.
+OverflowGuard bitGuard() {
+    OverflowGuard guard{double(kBitLimit),
+                        QStringLiteral("Son muchos bits...!"),
+                        QStringLiteral("Epa!"),
+                        MessageIcon::Warning,
+                        kBit,
+                        0.0,
+                        QStringLiteral("1")};
+    guard.pauseMilliseconds = 200;
+    return guard;
+}
+
+} // namespace
+
+TFormDatos::TFormDatos(QWidget* owner)
+    : LinkedFieldWindow(owner, dataLayout())
+    , ui(std::make_unique<Ui::TFormDatos>()) {
+    ui->setupUi(this);
+    connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    bindFields();
+    // The hub, which no cascade writes: a first paste, before any key, must reach every
+    // other field, kilobits included.
+    setActiveField(kBit);
+}
+
+TFormDatos::~TFormDatos() = default;
+
+void TFormDatos::fieldChanged(int number) {
+    if (number == kBit)
+        Edit9Change();
+    else
+        Edit10Change(number);
+}
+
+void TFormDatos::Edit9Change() {
+    if (locked(kBit)) return;
+    setLocked(kBit, true);
+    EditBox* hub = field(kBit);
+    switch (ClassifyEntry(hub->text(), separator())) {
+    case EntryClass::Empty:
+        ClearAllFields();
+        return;
+    case EntryClass::Incomplete:
+        return;
+    case EntryClass::Convertible:
+        break;
+    }
+    long double bits = value(kBit);
+    if (hub->hasInputFocus()) {
+        const std::optional<long double> typed = readNumber(hub->text(), separator());
+        if (!typed) {
+            reportInvalidNumber(kBit);
+            return;
+        }
+        bits = *typed;
+    }
+    // Tested on the magnitude and before the value is stored: a count of bits beyond the
+    // double range, either sign, is too many bits as well.
+    if (std::fabs(bits) > kBitLimit) {
+        runGuard(bitGuard());
+    } else {
+        value(kBit) = narrow(bits);
+    }
+    cascadeFrom(kBit);
+}
+
+void TFormDatos::Edit10Change(int number) {
+    EditBox* box = field(number);
+    // Texts written by the cascade are not read back.
+    if (!box->hasInputFocus()) return;
+    switch (ClassifyEntry(box->text(), separator())) {
+    case EntryClass::Empty:
+        ClearAllFields();
+        return;
+    case EntryClass::Incomplete:
+        return;
+    case EntryClass::Convertible:
+        break;
+    }
+    const std::optional<long double> typed = readNumber(box->text(), separator());
+    if (!typed) {
+        reportInvalidNumber(number);
+        return;
+    }
+    // A negative value is limited like a positive one, so that its bits never leave the
+    // range of a double.
+    if (std::fabs(*typed) > kFieldLimit) {
+        reportTooLarge(number, *typed);
+        return;
+    }
+    value(number) = narrow(*typed);
+    // A paste with no key pressed since the last cascade changes only its own field, as in
+    // every linked window: bits written now would stand beside stale fields.
+    if (locked(kBit)) return;
+    const LinkedField& unit = *linkedField(number);
+    writeField(kBit, unit.toHub(Ext(value(number))).toDouble(), unit.hubForm);
+}
+
+void TFormDatos::reportInvalidNumber(int number) {
+    // The field whose text failed, which a paste may have changed without a key pressed in it.
+    EditBox* box = field(number);
+    platform().messageBox(this, QStringLiteral("Oh oh!"), MessageIcon::Error,
+                          QLatin1Char('"') + box->text() +
+                              QStringLiteral("\" no es un número válido."));
+    box->selectAll();
+}
+
+void TFormDatos::reportTooLarge(int number, long double typed) {
+    platform().messageBox(this, QStringLiteral("Número muy grande."), MessageIcon::Warning,
+                          QLatin1Char('"') + GeneralText(typed, separator()) +
+                              QStringLiteral("\" Es un número demasiado grande para poner "
+                                             "aquí.\nPrueba con uno menor.\nGraciasss."));
+    field(number)->selectAll();
+}
+
+} // namespace zerval
