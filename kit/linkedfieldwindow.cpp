@@ -49,7 +49,10 @@ constexpr int kEscapeKey = 27;
 
 LinkedFieldWindow::LinkedFieldWindow(QWidget* owner, LinkedFieldLayout layout)
     : QDialog(owner, DialogChrome::flags())
-    , layout_(std::move(layout)) {}
+    , layout_(std::move(layout)) {
+    for (std::size_t row = 0; row < layout_.fields.size(); ++row)
+        rows_.emplace(layout_.fields[row].number, row);
+}
 
 LinkedFieldWindow::~LinkedFieldWindow() = default;
 
@@ -63,7 +66,7 @@ void LinkedFieldWindow::bindFields() {
         nameByUnit(*box, number);
         box->onKeyDown = [this](EditBox& edit, int keyCode) { keyDown(edit, keyCode); };
         box->onKeyPress = [this](EditBox& edit, char16_t& key) { keyPress(edit, key); };
-        box->onChange = [this](EditBox& edit) { changed(edit); };
+        box->onChange = [this, number](EditBox&) { changed(number); };
     }
     DialogChrome::apply(*this, layout_.position);
 }
@@ -96,9 +99,8 @@ int LinkedFieldWindow::fieldNumber(const EditBox& box) const {
 }
 
 const LinkedField* LinkedFieldWindow::linkedField(int number) const {
-    for (const LinkedField& linked : layout_.fields)
-        if (linked.number == number) return &linked;
-    return nullptr;
+    const auto found = rows_.find(number);
+    return found == rows_.end() ? nullptr : &layout_.fields[found->second];
 }
 
 int LinkedFieldWindow::inputField() const {
@@ -151,8 +153,7 @@ void LinkedFieldWindow::keyPress(EditBox& box, char16_t& key) {
     }
 }
 
-void LinkedFieldWindow::changed(EditBox& box) {
-    const int number = fieldNumber(box);
+void LinkedFieldWindow::changed(int number) {
     nesting_.run(
         [&] {
             handling_.push_back(number);
@@ -270,7 +271,7 @@ void LinkedFieldWindow::writeField(int number, double value, TextForm form) {
             // The same text raises no change, yet every field computed from this one must
             // follow the new value: typing passes through prefixes of a number whose rounded
             // texts often agree. A field whose own change is running already finishes it.
-            changed(*box);
+            changed(number);
         }
     }
     fieldWritten(number);

@@ -179,13 +179,14 @@ protected:
 private:
     void keyDown(EditBox& box, int keyCode);
     void keyPress(EditBox& box, char16_t& key);
-    void changed(EditBox& box);
+    void changed(int number);
     void activate(EditBox& box);
     void nameByUnit(EditBox& box, int number);
     bool handling(int number) const;
 
     LinkedFieldLayout layout_;
     std::map<int, EditBox*> fields_;
+    std::map<int, std::size_t> rows_; // a field's row in the layout
     std::map<int, double> values_;
     std::map<int, bool> locks_;
     int activeField_ = 1;
