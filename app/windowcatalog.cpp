@@ -36,10 +36,10 @@
 #include "converters/physical/timeunits.h"
 #include "converters/physical/torque.h"
 #include "converters/physical/typographic.h"
+#include "converters/physical/velocity.h"
 #include "converters/physical/volume.h"
 #include "converters/steel/bars.h"
 #include "converters/steel/meshes.h"
-#include "kit/velocity.h"
 
 #include <QDialog>
 

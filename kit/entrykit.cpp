@@ -51,9 +51,7 @@ char16_t FilterNumericKey(char16_t key, const FieldState& field, QChar separator
 }
 
 EntryClass ClassifyEntry(const QString& text, QChar separator) {
-    if (text.isEmpty()) return EntryClass::Empty;
-    if (text == QStringLiteral("-") || text.endsWith(separator)) return EntryClass::Incomplete;
-    return EntryClass::Convertible;
+    return classifyText(text, separator);
 }
 
 QString notANumberMessage(const QString& text) {

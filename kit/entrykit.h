@@ -3,9 +3,9 @@
 #include <QChar>
 #include <QString>
 
-namespace zerval {
+#include "kit/entryreading.h"
 
-enum class EntryClass { Empty, Incomplete, Convertible };
+namespace zerval {
 
 // What a numeric field looks like to the key filter when a key arrives.
 struct FieldState {

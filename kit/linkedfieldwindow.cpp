@@ -1,13 +1,15 @@
 #include "kit/linkedfieldwindow.h"
 
+#include "kit/dialogchrome.h"
 #include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
 
-#include <QGuiApplication>
+#include <QLabel>
 #include <QRegularExpression>
-#include <QScreen>
+#include <QTextDocumentFragment>
+
+#include <algorithm>
 
 namespace zerval {
 
@@ -46,9 +48,11 @@ constexpr int kEscapeKey = 27;
 } // namespace
 
 LinkedFieldWindow::LinkedFieldWindow(QWidget* owner, LinkedFieldLayout layout)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
-    , layout_(std::move(layout)) {}
+    : QDialog(owner, DialogChrome::flags())
+    , layout_(std::move(layout)) {
+    for (std::size_t row = 0; row < layout_.fields.size(); ++row)
+        rows_.emplace(layout_.fields[row].number, row);
+}
 
 LinkedFieldWindow::~LinkedFieldWindow() = default;
 
@@ -57,25 +61,29 @@ void LinkedFieldWindow::bindFields() {
     for (EditBox* box : findChildren<EditBox*>()) {
         const auto match = name.match(box->objectName());
         if (!match.hasMatch()) continue;
-        fields_[match.captured(1).toInt()] = box;
+        const int number = match.captured(1).toInt();
+        fields_[number] = box;
+        nameByUnit(*box, number);
         box->onKeyDown = [this](EditBox& edit, int keyCode) { keyDown(edit, keyCode); };
         box->onKeyPress = [this](EditBox& edit, char16_t& key) { keyPress(edit, key); };
-        box->onChange = [this](EditBox& edit) { changed(edit); };
+        box->onChange = [this, number](EditBox&) { changed(number); };
     }
-    setFixedSize(size());
+    DialogChrome::apply(*this, layout_.position);
+}
+
+// The unit label beside a field ("Label<n>" for "Edit<n>") names it for screen readers, and
+// its access key, where it has one, reaches the field.
+void LinkedFieldWindow::nameByUnit(EditBox& box, int number) {
+    auto* label = findChild<QLabel*>(QStringLiteral("Label%1").arg(number));
+    if (!label) return;
+    label->setBuddy(&box);
+    if (!box.accessibleName().isEmpty()) return;
+    QString name = label->text();
+    if (Qt::mightBeRichText(name)) name = QTextDocumentFragment::fromHtml(name).toPlainText();
+    box.setAccessibleName(name.remove(QLatin1Char('&')).simplified());
 }
 
 void LinkedFieldWindow::showEvent(QShowEvent* event) {
-    if (!centred_) {
-        centred_ = true;
-        if (layout_.position)
-            move(*layout_.position);
-        else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect frame = frameGeometry();
-            frame.moveCenter(screen->availableGeometry().center());
-            move(frame.topLeft());
-        }
-    }
     QDialog::showEvent(event);
 }
 
@@ -91,9 +99,8 @@ int LinkedFieldWindow::fieldNumber(const EditBox& box) const {
 }
 
 const LinkedField* LinkedFieldWindow::linkedField(int number) const {
-    for (const LinkedField& linked : layout_.fields)
-        if (linked.number == number) return &linked;
-    return nullptr;
+    const auto found = rows_.find(number);
+    return found == rows_.end() ? nullptr : &layout_.fields[found->second];
 }
 
 int LinkedFieldWindow::inputField() const {
@@ -146,31 +153,28 @@ void LinkedFieldWindow::keyPress(EditBox& box, char16_t& key) {
     }
 }
 
-void LinkedFieldWindow::changed(EditBox& box) {
-    const int number = fieldNumber(box);
-    if (changeDepth_ > 0) {
-        // A nested change: its errors travel back to the change that set it off.
-        ++changeDepth_;
-        try {
-            fieldChanged(number);
-        } catch (...) {
-            --changeDepth_;
-            throw;
-        }
-        --changeDepth_;
-        return;
-    }
-    ++changeDepth_;
-    try {
-        fieldChanged(number);
-        --changeDepth_;
-    } catch (...) {
-        --changeDepth_;
-        // Whatever stopped the cascade part-way is reported, and the window is emptied so
-        // that it never shows new values beside stale ones.
-        platform().reportError(std::current_exception());
-        ClearAllFields();
-    }
+void LinkedFieldWindow::changed(int number) {
+    nesting_.run(
+        [&] {
+            handling_.push_back(number);
+            try {
+                fieldChanged(number);
+            } catch (...) {
+                handling_.pop_back();
+                throw;
+            }
+            handling_.pop_back();
+        },
+        [&](std::exception_ptr error) {
+            // Whatever stopped the cascade part-way is reported, and the window is emptied
+            // so that it never shows new values beside stale ones.
+            platform().reportError(error);
+            ClearAllFields();
+        });
+}
+
+bool LinkedFieldWindow::handling(int number) const {
+    return std::find(handling_.begin(), handling_.end(), number) != handling_.end();
 }
 
 void LinkedFieldWindow::fieldChanged(int number) {
@@ -181,47 +185,51 @@ void LinkedFieldWindow::fieldChanged(int number) {
     }
 }
 
-bool LinkedFieldWindow::holdsNumber(EditBox& box) {
-    switch (ClassifyEntry(box.text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
-        return false;
-    case EntryClass::Incomplete:
-        return false;
-    case EntryClass::Convertible:
-        return true;
-    }
-    return false;
+EntryReading LinkedFieldWindow::classifyAndRead(int number, bool parse) {
+    const QString text = field(number)->text();
+    EntryReading reading;
+    if (parse)
+        reading = readEntry(text, separator());
+    else
+        reading.kind = classifyText(text, separator());
+    if (reading.kind == EntryClass::Empty) ClearAllFields();
+    return reading;
 }
 
 bool LinkedFieldWindow::readField(int number) {
     EditBox* box = field(number);
-    if (!holdsNumber(*box)) return false;
-    if (box->hasInputFocus()) values_[number] = ParseEntry(box->text(), parseError, separator());
-    if (parseError) {
+    const bool typed = box->hasInputFocus();
+    const EntryReading reading = classifyAndRead(number, typed);
+    if (!reading.complete()) return false;
+    if (!typed) return true;
+    if (!reading.value) {
+        platform().messageBox(nullptr, QStringLiteral("Error de conversión"),
+                              MessageIcon::Information, notANumberMessage(box->text()));
+        parseError = true;
         ClearAllFields();
         return false;
     }
+    values_[number] = narrow(*reading.value);
     return true;
 }
 
 bool LinkedFieldWindow::readFieldQuietly(int number) {
-    EditBox* box = field(number);
-    if (!holdsNumber(*box)) return false;
-    if (!box->hasInputFocus()) return true;
-    const std::optional<long double> read = readNumber(box->text(), separator());
-    if (!read) return false;
-    values_[number] = narrow(*read);
+    const bool typed = field(number)->hasInputFocus();
+    const EntryReading reading = classifyAndRead(number, typed);
+    if (!reading.complete()) return false;
+    if (!typed) return true;
+    if (!reading.value) return false;
+    values_[number] = narrow(*reading.value);
     return true;
 }
 
 std::optional<Ext> LinkedFieldWindow::quietValue(int number, bool always) {
-    EditBox* box = field(number);
-    if (!holdsNumber(*box)) return std::nullopt;
-    if (!always && !box->hasInputFocus()) return Ext(values_[number]);
-    const std::optional<long double> read = readNumber(box->text(), separator());
-    if (!read) return std::nullopt;
-    return Ext(*read);
+    const bool read = always || field(number)->hasInputFocus();
+    const EntryReading reading = classifyAndRead(number, read);
+    if (!reading.complete()) return std::nullopt;
+    if (!read) return Ext(values_[number]);
+    if (!reading.value) return std::nullopt;
+    return Ext(*reading.value);
 }
 
 void LinkedFieldWindow::hubChanged() {
@@ -245,12 +253,12 @@ void LinkedFieldWindow::cascadeFrom(int hub) {
 
 void LinkedFieldWindow::linkedFieldChanged(const LinkedField& linked) {
     if (!readField(linked.number)) return;
+    writeBack(linked);
+}
+
+void LinkedFieldWindow::writeBack(const LinkedField& linked) {
     if (activeField_ == layout_.hub || locked(layout_.hub)) return;
-    const QString hubText = field(layout_.hub)->text();
     writeField(layout_.hub, linked.toHub(Ext(values_[linked.number])).toDouble(), linked.hubForm);
-    // A new value whose rounded text equals the hub's old one raises no change; the rest of
-    // the window must still follow the new value.
-    if (field(layout_.hub)->text() == hubText) fieldChanged(layout_.hub);
 }
 
 void LinkedFieldWindow::writeField(int number, double value, TextForm form) {
@@ -258,12 +266,14 @@ void LinkedFieldWindow::writeField(int number, double value, TextForm form) {
     values_[number] = value;
     if (EditBox* box = field(number)) {
         const QString text = form(value, separator());
-        // A new value whose rounded text is the one already shown raises no change of its
-        // own; the fields that follow this one must still follow the new value.
-        if (text == box->text() && moved)
-            changed(*box);
-        else
+        if (box->text() != text) {
             box->setText(text);
+        } else if (!handling(number)) {
+            // The same text raises no change, yet every field computed from this one must
+            // follow the new value: typing passes through prefixes of a number whose rounded
+            // texts often agree. A field whose own change is running already finishes it.
+            changed(number);
+        }
     }
     fieldWritten(number);
 }
@@ -271,7 +281,9 @@ void LinkedFieldWindow::writeField(int number, double value, TextForm form) {
 void LinkedFieldWindow::writeFollowing(int number, double value, TextForm form) {
     const QString before = field(number)->text();
     writeField(number, value, form);
-    if (field(number)->text() == before) fieldChanged(number);
+    // writeField follows an unchanged text itself, but not into a field whose own change is
+    // running; this one does.
+    if (field(number)->text() == before && handling(number)) fieldChanged(number);
 }
 
 void LinkedFieldWindow::fieldWritten(int) {}

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "kit/changenesting.h"
 #include "kit/checked.h"
+#include "kit/entryreading.h"
 #include "platform/platform.h"
 
 #include <QDialog>
@@ -109,9 +111,15 @@ protected:
     // The common rules, for windows that build their own handlers from them.
     void hubChanged();
     void linkedFieldChanged(const LinkedField& field);
+    // The hub from the field's value, unless the hub is the active field or its cascade has
+    // run since the last key; the hub's change then spreads the value.
+    void writeBack(const LinkedField& field);
     // Classifies and, when the field has the input focus, parses the field's text into its
     // value. False when the handler must stop (empty, incomplete or not a number).
     bool readField(int number);
+    // The field's text classified and, when `parse` is set, read; an empty text empties the
+    // window.
+    EntryReading classifyAndRead(int number, bool parse);
     // The same for windows that read without a message or a flag: a text that does not
     // convert just stops the handler. A value beyond the double range raises FloatOverflow.
     bool readFieldQuietly(int number);
@@ -169,20 +177,22 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // Empties the window for an empty text; false when the text is empty or incomplete.
-    bool holdsNumber(EditBox& box);
     void keyDown(EditBox& box, int keyCode);
     void keyPress(EditBox& box, char16_t& key);
-    void changed(EditBox& box);
+    void changed(int number);
     void activate(EditBox& box);
+    void nameByUnit(EditBox& box, int number);
+    bool handling(int number) const;
 
     LinkedFieldLayout layout_;
     std::map<int, EditBox*> fields_;
+    std::map<int, std::size_t> rows_; // a field's row in the layout
     std::map<int, double> values_;
     std::map<int, bool> locks_;
     int activeField_ = 1;
-    int changeDepth_ = 0;
-    bool centred_ = false;
+    ChangeNesting nesting_;
+    // The fields whose changes are running, outermost first.
+    std::vector<int> handling_;
 };
 
 } // namespace zerval

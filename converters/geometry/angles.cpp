@@ -91,22 +91,13 @@ void TFormAngulo::Edit1KeyDown(EditBox&, int keyCode) {
 // A result beyond the range of a double anywhere in a cascade, or a typed text beyond it, is
 // answered once, by the handler where the cascade started.
 template <typename Body> void TFormAngulo::overflowGuard(Body&& body) {
-    if (guardDepth_ > 0) {
-        body();
-        return;
-    }
-    ++guardDepth_;
-    try {
-        body();
-    } catch (const FloatError&) {
-        guardDepth_ = 0;
-        resetAfterOverflow();
-        return;
-    } catch (...) {
-        guardDepth_ = 0;
-        throw;
-    }
-    guardDepth_ = 0;
+    nesting_.run(body, [&](std::exception_ptr error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const FloatError&) {
+            resetAfterOverflow();
+        }
+    });
 }
 
 void TFormAngulo::resetAfterOverflow() {
@@ -132,11 +123,17 @@ void TFormAngulo::resetAfterOverflow() {
 }
 
 bool TFormAngulo::commonEntry(EditBox* field, double& value) {
-    if (ClassifyEntry(field->text(), separator_) != EntryClass::Convertible) return false;
-    if (field->hasInputFocus()) {
-        value = ParseEntry(field->text(), parseError_, separator_);
-        if (parseError_) return false;
+    if (!field->hasInputFocus())
+        return classifyText(field->text(), separator_) == EntryClass::Convertible;
+    const EntryReading reading = readEntry(field->text(), separator_);
+    if (!reading.complete()) return false;
+    parseError_ = !reading.value;
+    if (parseError_) {
+        platform().messageBox(nullptr, QStringLiteral("Error de conversión"),
+                              MessageIcon::Information, notANumberMessage(field->text()));
+        return false;
     }
+    value = narrow(*reading.value);
     return true;
 }
 
@@ -146,6 +143,15 @@ void TFormAngulo::writeFromHub(EditBox* field, AngleUnit unit, double hub, doubl
     field->setText(ResultText(value, separator_));
 }
 
+// A hub written with the text it already shows raises no change of its own, yet the fields
+// computed from it must follow the new value.
+void TFormAngulo::writeHub(EditBox* hub, const QString& text) {
+    if (hub->text() != text)
+        hub->setText(text);
+    else if (hub->onChange)
+        hub->onChange(*hub);
+}
+
 void TFormAngulo::Edit1Change() {
     if (lockR_) return;
     lockR_ = true;
@@ -153,7 +159,7 @@ void TFormAngulo::Edit1Change() {
         if (!commonEntry(ui->Edit1, radians_)) return;
         if (active_ != ui->Edit2) {
             degrees_ = DegreesFromRadians(radians_);
-            ui->Edit2->setText(GeneralText(degrees_, separator_));
+            writeHub(ui->Edit2, GeneralText(degrees_, separator_));
         }
         DrawAngle(radians_);
         writeFromHub(ui->Edit5, AngleUnit::Gon, radians_, gons_);
@@ -170,7 +176,7 @@ void TFormAngulo::Edit2Change() {
         if (ui->Edit10->text().isEmpty()) ui->Edit10->setText(QStringLiteral("00"));
         if (active_ != ui->Edit1 && !lockR_) {
             radians_ = RadiansFromDegrees(degrees_);
-            ui->Edit1->setText(GeneralText(radians_, separator_));
+            writeHub(ui->Edit1, GeneralText(radians_, separator_));
         }
         writeFromHub(ui->Edit3, AngleUnit::Minute, degrees_, minutes_);
         writeFromHub(ui->Edit4, AngleUnit::Second, degrees_, seconds_);
@@ -185,7 +191,7 @@ void TFormAngulo::DegreeUnitChange(EditBox* field, AngleUnit unit, double& value
         if (!commonEntry(field, value)) return;
         if (active_ == ui->Edit2 || lockD_) return;
         degrees_ = AngleToHub(unit, value);
-        ui->Edit2->setText(GeneralText(degrees_, separator_));
+        writeHub(ui->Edit2, GeneralText(degrees_, separator_));
     });
 }
 
@@ -194,7 +200,7 @@ void TFormAngulo::RadianUnitChange(EditBox* field, AngleUnit unit, double& value
         if (!commonEntry(field, value)) return;
         if (active_ == ui->Edit1 || lockR_) return;
         radians_ = AngleToHub(unit, value);
-        ui->Edit1->setText(GeneralText(radians_, separator_));
+        writeHub(ui->Edit1, GeneralText(radians_, separator_));
     });
 }
 
@@ -214,7 +220,7 @@ void TFormAngulo::applyTriple(double degrees, double minutes, double seconds) {
     const double value = JoinSexagesimal(degrees, minutes, seconds, negative);
     if (active_ == ui->Edit2 || lockD_) return;
     degrees_ = value;
-    ui->Edit2->setText(GeneralText(degrees_, separator_));
+    writeHub(ui->Edit2, GeneralText(degrees_, separator_));
 }
 
 void TFormAngulo::Edit8Change() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kit/changenesting.h"
+
 #include <QDialog>
 #include <QPen>
 
@@ -42,6 +44,7 @@ private:
     // Steps 1 to 3 shared by every change handler; false when the change goes no further.
     bool commonEntry(EditBox* field, double& value);
     void writeFromHub(EditBox* field, AngleUnit unit, double hub, double& value);
+    void writeHub(EditBox* hub, const QString& text);
     void showTriple(double degrees);
     void applyTriple(double degrees, double minutes, double seconds);
     template <typename Body> void overflowGuard(Body&& body);
@@ -67,7 +70,7 @@ private:
     bool lockD_ = false;
     bool parseError_ = false;
     EditBox* active_ = nullptr;
-    int guardDepth_ = 0;
+    ChangeNesting nesting_;
 };
 
 } // namespace zerval

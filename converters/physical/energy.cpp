@@ -93,10 +93,7 @@ void TFormEnergia::Edit6Change() {
     const OverflowGuard guard = electronvoltGuard();
     // Emptying the hub empties the window, and the queued "1" then converts one joule.
     if (value(kElectronvolt) > guard.limit) runGuard(guard);
-    if (activeField() == kJoule || locked(kJoule)) return;
-    const LinkedField& electronvolt = *linkedField(kElectronvolt);
-    writeField(kJoule, electronvolt.toHub(Ext(value(kElectronvolt))).toDouble(),
-               electronvolt.hubForm);
+    writeBack(*linkedField(kElectronvolt));
 }
 
 } // namespace zerval

@@ -11,11 +11,15 @@ constexpr int kKilogram = 2;
 constexpr int kGuardedField = 6;
 constexpr double kGuardLimit = 1e300;
 
-// A unit as the window holds it: the cascade multiplies kilograms by `fromKilogram` (an
-// extended reciprocal), a value typed into the field is multiplied by `toKilogram` (a double).
-LinkedField unit(int number, long double fromKilogram, double toKilogram) {
-    return {number,      kKilogram,           times({fromKilogram}),
-            generalForm, times({toKilogram}), generalForm};
+// A unit of `kilograms` kilograms: the cascade multiplies kilograms by its reciprocal at
+// extended precision, a value typed into the field is multiplied by the factor as a double.
+LinkedField unit(int number, long double kilograms) {
+    return {number,
+            kKilogram,
+            times({per(kilograms)}),
+            generalForm,
+            times({static_cast<double>(kilograms)}),
+            generalForm};
 }
 
 LinkedFieldLayout massLayout() {
@@ -23,33 +27,34 @@ LinkedFieldLayout massLayout() {
     layout.hub = kKilogram;
     layout.activation = KeyActivation::AllKeysAndKeyPress;
     layout.fields = {
-        unit(1, 0.001L, 1000),
-        unit(3, 1000, 0.001),
-        unit(4, 0.10197162129779283026L, 9.80665),
-        unit(5, 6.0221373769978442296e26L, 1.66054e-27),
-        unit(6, 6.0240600960235185360e26L, 1.66001e-27),
-        unit(7, 5.9753933302659650366e26L, 1.67353e-27),
-        unit(8, 6.0227902382615819557e23L, 1.66036e-24),
-        unit(9, 0.00098420652761106064480L, 1016.0469088),
-        unit(10, 0.0011023113109243878630L, 907.18474),
-        unit(11, 0.019684130552221211245L, 50.80234544),
-        unit(12, 0.022046226218487757951L, 45.359237),
-        unit(13, 0.068521779647661010691L, 14.5939),
-        unit(24, 0.10197162129779283026L, 9.80665),
-        unit(14, 2.2046226218487756979L, 0.45359237),
-        unit(15, 2.6792288807189982302L, 0.3732417216),
-        unit(16, 32.150746568627978764L, 0.0311034768),
-        unit(17, 35.273961949580411167L, 0.028349523125),
-        unit(18, 257.20597254902383011L, 0.0038879346),
-        unit(19, 564.38339119328657867L, 0.0017718451953125),
-        unit(20, 643.01493137255957527L, 0.00155517384),
-        unit(21, 771.61791764707153335L, 0.0012959782),
-        unit(22, 4873.3655950135721469L, 0.000205197),
-        unit(23, 15432.358352941431958L, 0.00006479891),
-        unit(25, 1000000, 0.000001),
-        unit(28, 0.0087485024676538726157L, 114.30527724),
-        unit(29, 0.061239517273577110215L, 16.32932532),
-        unit(30, 0.15747304441776968996L, 6.35029318),
+        unit(1, 1000L),
+        unit(3, 0.001L),
+        unit(4, 9.80665L),
+        unit(5, 1.66054e-27L),
+        unit(6, 1.66001e-27L),
+        unit(7, 1.67353e-27L),
+        // The avogram is a gram over Avogadro's number.
+        unit(8, 1.66036e-27L),
+        unit(9, 1016.0469088L),
+        unit(10, 907.18474L),
+        unit(11, 50.80234544L),
+        unit(12, 45.359237L),
+        unit(13, 14.5939L),
+        unit(24, 9.80665L),
+        unit(14, 0.45359237L),
+        unit(15, 0.3732417216L),
+        unit(16, 0.0311034768L),
+        unit(17, 0.028349523125L),
+        unit(18, 0.0038879346L),
+        unit(19, 0.0017718451953125L),
+        unit(20, 0.00155517384L),
+        unit(21, 0.0012959782L),
+        unit(22, 0.000205197L),
+        unit(23, 0.00006479891L),
+        unit(25, 0.000001L),
+        unit(28, 114.30527724L),
+        unit(29, 16.32932532L),
+        unit(30, 6.35029318L),
     };
     return layout;
 }
@@ -98,16 +103,13 @@ void TFormMasa::Edit2Change() {
 
 void TFormMasa::toKilograms(const LinkedField& linked) {
     if (!readField(linked.number)) return;
-    if (activeField() == kKilogram || locked(kKilogram)) return;
-    double kilograms = 0.0;
     try {
-        kilograms = linked.toHub(Ext(value(linked.number))).toDouble();
+        writeBack(linked);
     } catch (const FloatError&) {
-        // A value beyond the double range in kilograms is refused like any other too large.
+        // A value beyond the double range in kilograms is refused like any other too large;
+        // the kilogram's own cascade answers its errors itself.
         refuseNumber();
-        return;
     }
-    writeField(kKilogram, kilograms, linked.hubForm);
 }
 
 void TFormMasa::refuseNumber() {

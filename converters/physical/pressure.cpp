@@ -1,7 +1,5 @@
 #include "converters/physical/pressure.h"
 
-#include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
 
@@ -105,20 +103,12 @@ void TFormPresion::Edit1Change() {
     if (locked(kAtmosphere)) return;
     setLocked(kAtmosphere, true);
     try {
-        EditBox* hub = field(kAtmosphere);
-        switch (ClassifyEntry(hub->text(), separator())) {
-        case EntryClass::Empty:
-            ClearAllFields();
-            return;
-        case EntryClass::Incomplete:
-            return;
-        case EntryClass::Convertible:
-            break;
-        }
-        if (hub->hasInputFocus()) {
-            const std::optional<long double> typed = readNumber(hub->text(), separator());
-            if (!typed) throw NotANumber();
-            value(kAtmosphere) = narrow(*typed);
+        const bool typed = field(kAtmosphere)->hasInputFocus();
+        const EntryReading reading = classifyAndRead(kAtmosphere, typed);
+        if (!reading.complete()) return;
+        if (typed) {
+            if (!reading.value) throw NotANumber();
+            value(kAtmosphere) = narrow(*reading.value);
         }
         if (value(kPascal) > kPascalLimit) {
             value(kPascal) = 0.0;
@@ -141,10 +131,7 @@ void TFormPresion::Edit1Change() {
 void TFormPresion::Edit4Change() {
     if (locked(kPascal)) return;
     if (!readField(kPascal)) return;
-    if (activeField() != kAtmosphere && !locked(kAtmosphere)) {
-        const LinkedField& pascal = *linkedField(kPascal);
-        writeField(kAtmosphere, pascal.toHub(Ext(value(kPascal))).toDouble(), pascal.hubForm);
-    }
+    writeBack(*linkedField(kPascal));
     for (const LinkedField& member : pascalGroup()) {
         if (activeField() == member.number || locked(kPascal)) continue;
         writeField(member.number, member.fromSource(Ext(value(kPascal))).toDouble(), member.form);

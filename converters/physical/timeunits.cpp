@@ -145,9 +145,7 @@ void TFormTiempo::Edit17Change() {
 }
 
 void TFormTiempo::intoSeconds(int number) {
-    if (activeField() == kSecond || locked(kSecond)) return;
-    const LinkedField& linked = *linkedField(number);
-    writeField(kSecond, linked.toHub(Ext(value(number))).toDouble(), linked.hubForm);
+    writeBack(*linkedField(number));
 }
 
 } // namespace zerval

@@ -130,24 +130,17 @@ TFormVol::TFormVol(QWidget* owner)
 TFormVol::~TFormVol() = default;
 
 void TFormVol::fieldChanged(int number) {
-    if (spreading_) {
-        spread(number);
-        return;
-    }
-    spreading_ = true;
-    try {
-        spread(number);
-    } catch (const FloatError&) {
-        // A number that runs out of range anywhere on the network is more than 1e299 cm3,
-        // and is answered as that limit is, wherever it was typed.
-        spreading_ = false;
-        emptyTypedField();
-        return;
-    } catch (...) {
-        spreading_ = false;
-        throw;
-    }
-    spreading_ = false;
+    nesting_.run([&] { spread(number); },
+                 [&](std::exception_ptr error) {
+                     try {
+                         std::rethrow_exception(error);
+                     } catch (const FloatError&) {
+                         // A number that runs out of range anywhere on the network is more
+                         // than 1e299 cm3, and is answered as that limit is, wherever it was
+                         // typed.
+                         emptyTypedField();
+                     }
+                 });
 }
 
 void TFormVol::spread(int number) {

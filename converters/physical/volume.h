@@ -28,7 +28,7 @@ private:
     void emptyTypedField();
 
     std::unique_ptr<Ui::TFormVol> ui;
-    bool spreading_ = false;
+    ChangeNesting nesting_;
 };
 
 } // namespace zerval

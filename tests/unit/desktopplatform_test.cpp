@@ -1,4 +1,4 @@
-#include "kit/velocity.h"
+#include "converters/physical/velocity.h"
 #include "platform/browserengine.h"
 #include "platform/browsermodule.h"
 #include "platform/desktopplatform.h"

@@ -1,4 +1,4 @@
-#include "kit/velocity.h"
+#include "converters/physical/velocity.h"
 
 #include "ui_tformvel.h"
 
