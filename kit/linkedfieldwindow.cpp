@@ -262,7 +262,6 @@ void LinkedFieldWindow::writeBack(const LinkedField& linked) {
 }
 
 void LinkedFieldWindow::writeField(int number, double value, TextForm form) {
-    const bool moved = values_[number] != value;
     values_[number] = value;
     if (EditBox* box = field(number)) {
         const QString text = form(value, separator());

@@ -109,11 +109,18 @@ bool isReportable(const QString& text) {
                                            QString::fromUtf8(FloatDivideByZero().what()),
                                            QString::fromUtf8(FloatInvalid().what())};
     if (arithmetic.contains(text)) return true;
-    if (text.isEmpty() || text.contains(QStringLiteral("::")) || text.contains(QLatin1Char('_')))
+    // A sentence may open by quoting the text it is about ("\"3-5\" no es un número
+    // válido."); the quoted text is the user's, whatever characters it holds.
+    QString words = text;
+    if (words.startsWith(QLatin1Char('"'))) {
+        const qsizetype closing = words.indexOf(QLatin1Char('"'), 1);
+        if (closing > 0) words = QStringLiteral("X") + words.mid(closing + 1);
+    }
+    if (words.isEmpty() || words.contains(QStringLiteral("::")) || words.contains(QLatin1Char('_')))
         return false;
-    const QChar lead = text.at(0);
+    const QChar lead = words.at(0);
     return (lead.isUpper() || lead == QChar(u'¡') || lead == QChar(u'¿')) &&
-           text.contains(QLatin1Char(' '));
+           words.contains(QLatin1Char(' '));
 }
 
 const QRegularExpression& nonFinite() {
