@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -121,6 +123,22 @@ bool isReportable(const QString& text) {
     const QChar lead = words.at(0);
     return (lead.isUpper() || lead == QChar(u'¡') || lead == QChar(u'¿')) &&
            words.contains(QLatin1Char(' '));
+}
+
+// Whether a line edit shows the whole of a text: the text's width against the room inside the
+// frame, less the line edit's own margins (two pixels each side). A narrow box whose size is
+// part of its window's design shows its whole text in its tooltip instead.
+bool showsWhole(const QLineEdit& edit, const QString& text) {
+    QStyleOptionFrame option;
+    option.initFrom(&edit);
+    option.rect = edit.contentsRect();
+    option.lineWidth = edit.hasFrame()
+                           ? edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &edit)
+                           : 0;
+    const QRect room = edit.style()->subElementRect(QStyle::SE_LineEditContents, &option, &edit);
+    const QMargins margins = edit.textMargins();
+    const int available = room.width() - margins.left() - margins.right() - 2 * 2;
+    return edit.fontMetrics().horizontalAdvance(text) <= available;
 }
 
 const QRegularExpression& nonFinite() {
@@ -484,6 +502,11 @@ void Sweep::tryInput(const Field& field, const Case& current) {
                               written[i].size() >= edit->maxLength();
         if (atLength || cutNumber.match(written[i]).hasMatch())
             fault(current, QStringLiteral("a cut text"),
+                  fields_[i].name + QStringLiteral(" shows ") +
+                      quotedForScript(shortened(written[i])));
+        else if (numberIn(written[i], platform_.separator) && !showsWhole(*edit, written[i]) &&
+                 edit->toolTip() != written[i])
+            fault(current, QStringLiteral("a result wider than its field"),
                   fields_[i].name + QStringLiteral(" shows ") +
                       quotedForScript(shortened(written[i])));
     }
