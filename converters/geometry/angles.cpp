@@ -3,6 +3,7 @@
 #include "converters/geometry/angleunits.h"
 #include "converters/geometry/dial.h"
 #include "converters/geometry/sexagesimal.h"
+#include "converters/geometry/texttooltip.h"
 #include "kit/checked.h"
 #include "kit/entrykit.h"
 #include "kit/textforms.h"
@@ -59,6 +60,8 @@ TFormAngulo::TFormAngulo(QWidget* owner)
     ui->Edit9->onChange = [this](EditBox&) { Edit9Change(); };
     ui->Edit10->onChange = [this](EditBox&) { Edit10Change(); };
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    for (EditBox* box : {ui->Edit8, ui->Edit9, ui->Edit10})
+        ShowTextAsToolTip(*box);
 
     pen_ = QPen(QColor(192, 192, 192), 1, Qt::SolidLine);
     DrawAngle(0.0);
@@ -295,7 +298,6 @@ void TFormAngulo::Edit10Change() {
             minutes = carried.minutes;
         }
         applyTriple(degrees, minutes, tripleSeconds_);
-        ui->Edit10->setToolTip(ui->Edit10->text());
         if (ui->Edit10->hasInputFocus() && ui->Edit10->isVisible())
             QToolTip::showText(ui->Edit10->mapToGlobal(QPoint(0, ui->Edit10->height())),
                                ui->Edit10->text(), ui->Edit10);

@@ -2,6 +2,7 @@
 
 #include "converters/geometry/maplink.h"
 #include "converters/geometry/sexagesimal.h"
+#include "converters/geometry/texttooltip.h"
 #include "converters/geometry/utm.h"
 #include "kit/entrykit.h"
 #include "kit/textforms.h"
@@ -61,6 +62,8 @@ TCoordenadas::TCoordenadas(QWidget* owner)
         field->onChange = [this](EditBox& box) { Edit8Change(box); };
     for (EditBox* field : {ui->Edit9, ui->Edit10, ui->Edit12})
         field->onChange = [this](EditBox& box) { Edit9Change(box); };
+    for (EditBox* box : {ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit6, ui->Edit7, ui->Edit8})
+        ShowTextAsToolTip(*box);
 
     hemisphere_ = new QButtonGroup(this);
     hemisphere_->addButton(ui->RadioButtonNorte, 0);

@@ -1,6 +1,7 @@
 #include "converters/geometry/trigonometric.h"
 
 #include "converters/geometry/dial.h"
+#include "converters/geometry/texttooltip.h"
 #include "converters/geometry/trigangle.h"
 #include "kit/checked.h"
 #include "kit/entrykit.h"
@@ -97,6 +98,8 @@ TForm_Trigonometricas::TForm_Trigonometricas(QWidget* owner)
     ui->Edit2->onChange = [this](EditBox& box) { Edit1Change(box); };
     ui->Edit3->onChange = [this](EditBox& box) { Edit1Change(box); };
     ui->Edit4->onChange = [this](EditBox& box) { Edit4Change(box); };
+    for (EditBox* box : {ui->Edit1, ui->Edit2, ui->Edit3})
+        ShowTextAsToolTip(*box);
 
     ui->BitBtn1->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
     connect(ui->BitBtn1, &QPushButton::pressed, this,
