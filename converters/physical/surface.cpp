@@ -110,6 +110,10 @@ TFormSup::TFormSup(QWidget* owner)
     , ui(std::make_unique<Ui::TFormSup>()) {
     ui->setupUi(this);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    // The square metres and the centiares copy each other's text as typed, which no width can
+    // hold: the whole text is kept in the tooltip as well.
+    for (EditBox* box : {ui->Edit3, ui->Edit10})
+        connect(box, &QLineEdit::textChanged, box, &QWidget::setToolTip);
     bindFields();
 }
 
