@@ -1,5 +1,6 @@
 #include "kit/numbersyntax.h"
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
@@ -76,7 +77,9 @@ std::optional<long double> readNumber(QStringView text, QChar separator) {
     }
     normal += 'e';
     if (negativeExponent) normal += '-';
-    normal += std::to_string(exponent);
+    char exponentText[16];
+    normal.append(exponentText,
+                  std::to_chars(exponentText, exponentText + sizeof exponentText, exponent).ptr);
 
     const long double value = strtold_l(normal.c_str(), nullptr, cLocale());
     if (!std::isfinite(value)) return std::nullopt;
