@@ -207,12 +207,23 @@ void TFormAngulo::RadianUnitChange(EditBox* field, AngleUnit unit, double& value
     });
 }
 
+// Whether the field being typed into holds a fraction, which already counts beside the
+// smaller fields of the triple: written into them as well, it would count twice at the next
+// key.
+bool TFormAngulo::typedFraction(EditBox* field) const {
+    if (field != active_) return false;
+    return TripleFieldValue(field->text(), separator_) !=
+           WholeTripleFieldValue(field->text(), separator_);
+}
+
 void TFormAngulo::showTriple(double degrees) {
+    if (typedFraction(ui->Edit8)) return;
+    const bool minutesFraction = typedFraction(ui->Edit9);
     const SexagesimalParts parts = SplitSexagesimal(degrees);
     tripleDegrees_ = parts.degrees;
     tripleMinutes_ = parts.minutes;
-    tripleSeconds_ = parts.seconds;
-    if (active_ != ui->Edit10)
+    if (!minutesFraction) tripleSeconds_ = parts.seconds;
+    if (active_ != ui->Edit10 && !minutesFraction)
         ui->Edit10->setText(SecondsText(parts.seconds, kSecondsPattern, separator_));
     if (active_ != ui->Edit9) ui->Edit9->setText(MinutesText(parts.minutes, separator_));
     if (active_ != ui->Edit8) ui->Edit8->setText(WholeDegreesText(parts, separator_));
@@ -233,7 +244,7 @@ void TFormAngulo::Edit8Change() {
             return;
         }
         if (ui->Edit10->text().isEmpty()) ui->Edit10->setText(QStringLiteral("00"));
-        applyTriple(tripleDegrees_, TripleFieldValue(ui->Edit9->text(), separator_),
+        applyTriple(tripleDegrees_, WholeTripleFieldValue(ui->Edit9->text(), separator_),
                     TripleFieldValue(ui->Edit10->text(), separator_));
     });
 }
@@ -244,7 +255,7 @@ void TFormAngulo::Edit9Change() {
         const bool carry = ui->Edit9->hasInputFocus() && tripleMinutes_ >= 60.0;
         if (carry) {
             const bool negative = ui->Edit8->text().startsWith(QLatin1Char('-'));
-            const double degrees = std::fabs(TripleFieldValue(ui->Edit8->text(), separator_));
+            const double degrees = std::fabs(WholeTripleFieldValue(ui->Edit8->text(), separator_));
             const CarriedTriple carried = CarryMinutes(degrees, tripleMinutes_, 0.0);
             // The carry's own writes are held back from the degree hub, which gets the
             // finished triple once below.
@@ -257,7 +268,7 @@ void TFormAngulo::Edit9Change() {
             ui->BitBtn1->setFocus();
         }
         if (ui->Edit10->text().isEmpty()) ui->Edit10->setText(QStringLiteral("00"));
-        const double degrees = TripleFieldValue(ui->Edit8->text(), separator_);
+        const double degrees = WholeTripleFieldValue(ui->Edit8->text(), separator_);
         const double seconds = TripleFieldValue(ui->Edit10->text(), separator_);
         if (carry) {
             lockR_ = false;
@@ -274,8 +285,8 @@ void TFormAngulo::Edit10Change() {
         double degrees = tripleDegrees_;
         double minutes = tripleMinutes_;
         if (typed) {
-            degrees = TripleFieldValue(ui->Edit8->text(), separator_);
-            minutes = TripleFieldValue(ui->Edit9->text(), separator_);
+            degrees = WholeTripleFieldValue(ui->Edit8->text(), separator_);
+            minutes = WholeTripleFieldValue(ui->Edit9->text(), separator_);
         }
         if (tripleSeconds_ >= 60.0) {
             const bool negative = ui->Edit8->text().startsWith(QLatin1Char('-'));

@@ -45,6 +45,7 @@ private:
     bool commonEntry(EditBox* field, double& value);
     void writeFromHub(EditBox* field, AngleUnit unit, double hub, double& value);
     void writeHub(EditBox* hub, const QString& text);
+    bool typedFraction(EditBox* field) const;
     void showTriple(double degrees);
     void applyTriple(double degrees, double minutes, double seconds);
     template <typename Body> void overflowGuard(Body&& body);

@@ -64,6 +64,10 @@ double TripleFieldValue(const QString& text, QChar separator) {
     return static_cast<double>(*value);
 }
 
+double WholeTripleFieldValue(const QString& text, QChar separator) {
+    return std::trunc(TripleFieldValue(text, separator));
+}
+
 CarriedTriple CarrySeconds(double degrees, double minutes, double seconds) {
     CarriedTriple result{degrees, minutes, seconds};
     if (seconds >= 60.0) {

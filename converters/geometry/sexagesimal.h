@@ -32,6 +32,9 @@ double JoinSexagesimal(double degrees, double minutes, double seconds, bool nega
 
 // A triple field's text as a number; 0 when it is not one (an empty or mangled field).
 double TripleFieldValue(const QString& text, QChar separator);
+// The same read as a whole number: the fraction of a decimal text is dropped ("10.5" counts as
+// 10), so that a triple field read this way never holds a part the triple cannot show.
+double WholeTripleFieldValue(const QString& text, QChar separator);
 
 // The carries of a triple typed by the user, on magnitudes: seconds of 60 or more become
 // minutes, minutes of 60 or more become degrees.

@@ -85,6 +85,10 @@ TEST(Sexagesimal, FieldsThatAreNotNumbersCountAsZero) {
     EXPECT_EQ(TripleFieldValue(QStringLiteral(""), dot), 0.0);
     EXPECT_EQ(TripleFieldValue(QStringLiteral("abc"), dot), 0.0);
     EXPECT_EQ(TripleFieldValue(QStringLiteral("1E400"), dot), 0.0);
+    // Read as a whole number, a fraction is dropped and the sign kept.
+    EXPECT_EQ(WholeTripleFieldValue(QStringLiteral("10.5"), dot), 10.0);
+    EXPECT_EQ(WholeTripleFieldValue(QStringLiteral("-10,9"), QLatin1Char(',')), -10.0);
+    EXPECT_EQ(WholeTripleFieldValue(QStringLiteral("abc"), dot), 0.0);
 }
 
 TEST(AngleUnits, OneRadianInEveryUnit) {
