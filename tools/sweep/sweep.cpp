@@ -420,9 +420,9 @@ void Sweep::sweepWindow(const QString& name, QChar separator) {
 
 void Sweep::tryInput(const Field& field, const Case& current) {
     const QString& text = corpus_[current.text];
-    const int input = int(std::find_if(fields_.begin(), fields_.end(),
-                                       [&](const Field& f) { return f.name == field.name; }) -
-                          fields_.begin());
+    int input = int(std::find_if(fields_.begin(), fields_.end(),
+                                 [&](const Field& f) { return f.name == field.name; }) -
+                    fields_.begin());
     describeCase(reproduction(current).replace(QLatin1Char('\n'), QStringLiteral("; ")));
     alarm(30);
 
@@ -459,6 +459,11 @@ void Sweep::tryInput(const Field& field, const Case& current) {
     }
     ++inputs_;
     if (!window_ || !window_->isVisible()) return;
+    // A window that moves the focus while a text is typed (a reset that answers an overflow)
+    // sends the rest of its keys to the field that took it: that field holds the user's text.
+    if (current.mode == Mode::Typed)
+        for (int i = 0; i < fields_.size(); ++i)
+            if (fields_[i].editor && fields_[i].editor->hasFocus()) input = i;
 
     const QList<RecordedMessage> messages = platform_.messages;
     platform_.messages.clear();
@@ -552,6 +557,18 @@ void Sweep::checkLockedPaste(const Case& current, const Field& field, const QStr
     platform_.messages.clear();
     if (answered || !window_ || !window_->isVisible()) return;
     const QStringList entered = snapshot();
+    // A window whose own rules move the other fields at every entry of the same text (a
+    // number that combines with the fields beside it) gives no reference: entered once more,
+    // it moves again.
+    field.editor->selectAll();
+    sendKey(Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+    sendKey(Qt::Key_V, Qt::ControlModifier, QString(QChar(22)));
+    const bool moving = !platform_.messages.isEmpty() || snapshot() != entered;
+    platform_.messages.clear();
+    if (moving) {
+        ++unjudged_;
+        return;
+    }
     for (int i = 0; i < after.size() && i < entered.size(); ++i) {
         // A reference window emptied by an error has no number to compare with.
         if (i == input || after[i] == before.value(i) || entered[i].isEmpty() ||
