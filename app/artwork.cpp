@@ -12,7 +12,7 @@ namespace zerval {
 
 namespace {
 
-// The picture is drawn on a fixed canvas and scaled to the size asked for.
+// The picture is drawn on a fixed canvas, scaled to the size asked for.
 constexpr int canvasWidth = 480;
 constexpr int canvasHeight = 360;
 
@@ -193,17 +193,20 @@ void paintShadow(QPainter& painter) {
 } // namespace
 
 QPixmap measuringInstrumentPicture(QSize size) {
-    QPixmap canvas(canvasWidth, canvasHeight);
-    QPainter painter(&canvas);
+    // Painted straight at the size asked for: scaling a finished canvas would start Qt's
+    // image threads at start-up for a picture that painting at that size draws as well.
+    QPixmap picture(size);
+    QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(qreal(size.width()) / canvasWidth, qreal(size.height()) / canvasHeight);
     paintBackground(painter);
     paintShadow(painter);
     paintRule(painter);
     paintBolt(painter);
     paintCalliper(painter);
     painter.end();
-    return canvas.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return picture;
 }
 
 namespace {
@@ -319,8 +322,11 @@ QImage programIconImage(int size) {
 }
 
 QIcon programIcon() {
+    // The sizes a window's title bar and task switcher take from the window itself; the
+    // desktop finds the larger ones among the installed theme icons, by the program's
+    // desktop entry. Each size is painted at start-up and sent with every window.
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 22, 24, 32, 48, 64})
         icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
     return icon;
 }

@@ -113,35 +113,54 @@ TFormPrincipal::TFormPrincipal(QWidget* parent)
 TFormPrincipal::~TFormPrincipal() = default;
 
 void TFormPrincipal::addEntries(QWidget* menu, const std::vector<MenuEntry>& entries) {
-    for (const MenuEntry& entry : entries) {
-        QAction* action = nullptr;
-        if (entry.isSeparator()) {
-            action = new QAction(menu);
-            action->setSeparator(true);
-        } else if (!entry.children.empty()) {
-            auto* submenu = new QMenu(entry.caption, menu);
-            addEntries(submenu, entry.children);
-            action = submenu->menuAction();
-        } else {
-            action = new QAction(entry.caption, menu);
-            action->setEnabled(isCommandAvailable(entry));
-            connect(action, &QAction::triggered, this,
-                    [this, &entry] { guarded([&] { runCommand(entry); }); });
-        }
-        if (entry.columnBreak) action->setProperty("columnBreak", true);
-        if (!entry.hint.isEmpty()) {
-            action->setToolTip(entry.hint);
-            action->setStatusTip(entry.hint);
-        }
-        if (!entry.iconName.isEmpty()) action->setIcon(themeIcon(entry.iconName));
-        if (entry.command == MenuCommand::Calculator)
-            action->setVisible(!calculatorProgram_.isEmpty());
-        menu->addAction(action);
-    }
-    const bool hasColumns = std::any_of(entries.begin(), entries.end(),
-                                        [](const MenuEntry& entry) { return entry.columnBreak; });
-    if (auto* popupMenu = qobject_cast<QMenu*>(menu); popupMenu && hasColumns)
+    for (const MenuEntry& entry : entries)
+        addEntry(menu, entry);
+    if (auto* popupMenu = qobject_cast<QMenu*>(menu); popupMenu && hasColumnBreak(entries))
         enableMenuColumns(popupMenu);
+}
+
+void TFormPrincipal::addEntry(QWidget* menu, const MenuEntry& entry) {
+    QAction* action = nullptr;
+    if (entry.isSeparator()) {
+        action = new QAction(menu);
+        action->setSeparator(true);
+    } else if (!entry.children.empty()) {
+        action = addSubmenu(menu, entry)->menuAction();
+    } else {
+        action = new QAction(entry.caption, menu);
+        action->setEnabled(isCommandAvailable(entry));
+        connect(action, &QAction::triggered, this,
+                [this, &entry] { guarded([&] { runCommand(entry); }); });
+    }
+    if (entry.columnBreak) action->setProperty("columnBreak", true);
+    if (!entry.hint.isEmpty()) {
+        action->setToolTip(entry.hint);
+        action->setStatusTip(entry.hint);
+    }
+    if (!entry.iconName.isEmpty()) action->setIcon(themeIcon(entry.iconName));
+    if (entry.command == MenuCommand::Calculator) action->setVisible(!calculatorProgram_.isEmpty());
+    menu->addAction(action);
+}
+
+bool TFormPrincipal::hasColumnBreak(const std::vector<MenuEntry>& entries) {
+    return std::any_of(entries.begin(), entries.end(),
+                       [](const MenuEntry& entry) { return entry.columnBreak; });
+}
+
+// A submenu gets its entries the first time it opens, so that start-up builds only what the
+// window shows: the titles of the menu bar.
+QMenu* TFormPrincipal::addSubmenu(QWidget* parent, const MenuEntry& entry) {
+    auto* submenu = new QMenu(entry.caption, parent);
+    const std::vector<MenuEntry>& children = entry.children;
+    connect(submenu, &QMenu::aboutToShow, this, [this, submenu, &children] {
+        if (!submenu->isEmpty()) return;
+        for (const MenuEntry& child : children)
+            addEntry(submenu, child);
+    });
+    // Connected after the filling above, so that the columns are laid out once the entries
+    // are there.
+    if (hasColumnBreak(children)) enableMenuColumns(submenu);
+    return submenu;
 }
 
 bool TFormPrincipal::isCommandAvailable(const MenuEntry& entry) const {

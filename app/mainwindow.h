@@ -38,6 +38,9 @@ protected:
 
 private:
     void addEntries(QWidget* menu, const std::vector<MenuEntry>& entries);
+    void addEntry(QWidget* menu, const MenuEntry& entry);
+    QMenu* addSubmenu(QWidget* parent, const MenuEntry& entry);
+    static bool hasColumnBreak(const std::vector<MenuEntry>& entries);
     bool isCommandAvailable(const MenuEntry& entry) const;
     void runCommand(const MenuEntry& entry);
 

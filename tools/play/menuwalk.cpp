@@ -42,8 +42,11 @@ void appendMenuLines(QStringList& lines, const QList<QAction*>& entries, int lev
         if (!entry->isVisible()) line += QStringLiteral(" [hidden]");
         if (entry->property("columnBreak").toBool()) line += QStringLiteral(" [column]");
         lines.append(line);
-        if (const QMenu* submenu = entry->menu())
+        if (QMenu* submenu = entry->menu()) {
+            // As when the user opens it: a submenu may get its entries then.
+            emit submenu->aboutToShow();
             appendMenuLines(lines, submenu->actions(), level + 1);
+        }
     }
 }
 
