@@ -2,6 +2,7 @@
 
 #include "converters/currency/currencypages.h"
 #include "platform/browsercontrol.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tformbrowser.h"
 
@@ -65,16 +66,11 @@ TFormBrowser::TFormBrowser(QWidget* owner)
 
     connect(ui->ComboBox1, &QComboBox::activated, this,
             [this](int index) { guarded([&] { ComboBox1Change(index); }); });
-    connect(ui->SpeedButton1, &QToolButton::clicked, this,
-            [this] { guarded([this] { SpeedButton1Click(); }); });
-    connect(ui->SpeedButton5, &QToolButton::clicked, this,
-            [this] { guarded([this] { SpeedButton5Click(); }); });
-    connect(ui->SpeedButton2, &QToolButton::clicked, this,
-            [this] { guarded([this] { SpeedButton2Click(); }); });
-    connect(ui->SpeedButton3, &QToolButton::clicked, this,
-            [this] { guarded([this] { SpeedButton3Click(); }); });
-    connect(ui->SpeedButton4, &QToolButton::clicked, this,
-            [this] { guarded([this] { SpeedButton4Click(); }); });
+    bindGuarded(ui->SpeedButton1, this, &TFormBrowser::SpeedButton1Click);
+    bindGuarded(ui->SpeedButton5, this, &TFormBrowser::SpeedButton5Click);
+    bindGuarded(ui->SpeedButton2, this, &TFormBrowser::SpeedButton2Click);
+    bindGuarded(ui->SpeedButton3, this, &TFormBrowser::SpeedButton3Click);
+    bindGuarded(ui->SpeedButton4, this, &TFormBrowser::SpeedButton4Click);
 }
 
 TFormBrowser::~TFormBrowser() {

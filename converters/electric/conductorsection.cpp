@@ -6,6 +6,7 @@
 #include "kit/showinvalidnumber.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tformseecccables.h"
 
@@ -22,8 +23,7 @@ TFormSeeccCables::TFormSeeccCables(QWidget* owner)
 
     for (EditBox* field : {ui->Edit1, ui->Edit2, ui->Edit3})
         field->onKeyPress = [this](EditBox& box, char16_t& key) { Edit1KeyPress(box, key); };
-    connect(ui->SpeedButton1, &QToolButton::clicked, this,
-            [this] { guarded([this] { SpeedButton1Click(); }); });
+    bindGuarded(ui->SpeedButton1, this, &TFormSeeccCables::SpeedButton1Click);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
 

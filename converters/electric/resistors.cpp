@@ -4,6 +4,7 @@
 #include "converters/electric/colourcode.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tform_resistencias.h"
 
@@ -67,10 +68,8 @@ TForm_resistencias::TForm_resistencias(QWidget* owner)
     connect(ui->ComboBox1, &QComboBox::activated, this,
             [this] { guarded([this] { ComboBox1Change(); }); });
     ui->Edit1->onChange = [this](EditBox&) { Edit1Change(); };
-    connect(ui->RadioButton1, &QRadioButton::clicked, this,
-            [this] { guarded([this] { RadioButton1Click(); }); });
-    connect(ui->RadioButton2, &QRadioButton::clicked, this,
-            [this] { guarded([this] { RadioButton2Click(); }); });
+    bindGuarded(ui->RadioButton1, this, &TForm_resistencias::RadioButton1Click);
+    bindGuarded(ui->RadioButton2, this, &TForm_resistencias::RadioButton2Click);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
     drawResistor();

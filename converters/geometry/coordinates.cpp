@@ -7,11 +7,11 @@
 #include "kit/entrykit.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tcoordenadas.h"
 
 #include <QButtonGroup>
-#include <QMouseEvent>
 #include <QSignalBlocker>
 
 namespace zerval {
@@ -72,22 +72,10 @@ TCoordenadas::TCoordenadas(QWidget* owner)
         if (checked) guarded([this] { RadioGroup1Click(); });
     });
 
-    ui->Label18->installEventFilter(this);
+    bindGuarded(ui->Label18, this, &TCoordenadas::Label18Click);
 }
 
 TCoordenadas::~TCoordenadas() = default;
-
-bool TCoordenadas::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->Label18 && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            ui->Label18->rect().contains(mouse->position().toPoint())) {
-            guarded([this] { Label18Click(); });
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
 
 void TCoordenadas::Edit1KeyPress(EditBox& box, char16_t& key) {
     active_ = &box;

@@ -24,9 +24,6 @@ public:
     explicit TCoordenadas(QWidget* owner);
     ~TCoordenadas() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Edit1KeyPress(EditBox& box, char16_t& key);
     void Edit1Change(EditBox& changed);

@@ -9,6 +9,7 @@
 #include "kit/showinvalidnumber.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tform_trigonometricas.h"
 
@@ -112,7 +113,7 @@ TForm_Trigonometricas::TForm_Trigonometricas(QWidget* owner)
 
     connect(ui->TrackBar1, &QSlider::valueChanged, this,
             [this] { guarded([&] { DrawUnitCircle(); }); });
-    connect(ui->Button1, &QPushButton::clicked, this, [this] { guarded([&] { Button1Click(); }); });
+    bindGuarded(ui->Button1, this, &TForm_Trigonometricas::Button1Click);
     // The wheel over any control but the track bar reaches the window's own wheel handler;
     // the picture's filter also drags the drawing.
     for (QWidget* child : findChildren<QWidget*>())

@@ -5,11 +5,11 @@
 #include "kit/entrykit.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tform_bmi.h"
 
 #include <QGuiApplication>
-#include <QMouseEvent>
 #include <QScreen>
 
 namespace zerval {
@@ -43,12 +43,11 @@ TForm_BMI::TForm_BMI(QWidget* owner)
                                        "individual. Los valores que aquí se calculan "
                                        "corresponden a adultos de hábitos sedentarios, "
                                        "excluyendo etnias del sur de Asia."));
-    ui->Label2->installEventFilter(this);
 
     for (EditBox* box : {ui->Edit1, ui->Edit2})
         box->onKeyPress = [this](EditBox& edit, char16_t& key) { Edit1KeyPress(edit, key); };
-    connect(ui->Button1, &QPushButton::clicked, this,
-            [this] { guarded([this] { Button1Click(); }); });
+    bindGuarded(ui->Button1, this, &TForm_BMI::Button1Click);
+    bindGuarded(ui->Label2, this, &TForm_BMI::Label2Click);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -64,13 +63,6 @@ void TForm_BMI::showEvent(QShowEvent* event) {
         }
     }
     QDialog::showEvent(event);
-}
-
-bool TForm_BMI::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->Label2 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        guarded([this] { Label2Click(); });
-    return QDialog::eventFilter(watched, event);
 }
 
 void TForm_BMI::Edit1KeyPress(EditBox& box, char16_t& key) {

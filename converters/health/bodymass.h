@@ -21,7 +21,6 @@ public:
     ~TForm_BMI() override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:

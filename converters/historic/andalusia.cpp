@@ -8,6 +8,7 @@
 #include "kit/showinvalidnumber.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tformandalucia.h"
 
@@ -181,8 +182,7 @@ TFormAndalucia::TFormAndalucia(QWidget* owner)
             if (page == 1) TabSheet8Show();
         });
     });
-    connect(ui->SpeedButton1, &QToolButton::clicked, this,
-            [this] { guarded([this] { SpeedButton1Click(); }); });
+    bindGuarded(ui->SpeedButton1, this, &TFormAndalucia::SpeedButton1Click);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -6,6 +6,7 @@
 #include "kit/showinvalidnumber.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tformvalencia.h"
 
@@ -37,8 +38,7 @@ TFormValencia::TFormValencia(QWidget* owner)
     , ui(std::make_unique<Ui::TFormValencia>()) {
     ui->setupUi(this);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    connect(ui->SpeedButton1, &QToolButton::clicked, this,
-            [this] { guarded([this] { SpeedButton1Click(); }); });
+    bindGuarded(ui->SpeedButton1, this, &TFormValencia::SpeedButton1Click);
     adjustSize();
     bindFields();
 }

@@ -7,6 +7,7 @@
 #include "kit/showinvalidnumber.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tformpie.h"
 
@@ -68,24 +69,20 @@ TFormPie::TFormPie(QWidget* owner)
     for (EditBox* field : {ui->Edit3, ui->Edit4, ui->Edit5})
         field->onKeyPress = [this](EditBox& box, char16_t& key) { Edit3KeyPress(box, key); };
 
-    auto onClick = [this](QAbstractButton* button, void (TFormPie::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this,
-                [this, handler] { guarded([&] { (this->*handler)(); }); });
-    };
-    onClick(ui->RadioButton1, &TFormPie::RadioButton1Click);
-    onClick(ui->RadioButton2, &TFormPie::RadioButton2Click);
-    onClick(ui->RadioButton3, &TFormPie::RadioButton3Click);
-    onClick(ui->RadioButton4, &TFormPie::RadioButton4Click);
+    bindGuarded(ui->RadioButton1, this, &TFormPie::RadioButton1Click);
+    bindGuarded(ui->RadioButton2, this, &TFormPie::RadioButton2Click);
+    bindGuarded(ui->RadioButton3, this, &TFormPie::RadioButton3Click);
+    bindGuarded(ui->RadioButton4, this, &TFormPie::RadioButton4Click);
     for (QAbstractButton* button :
          {ui->RadioButton5, ui->RadioButton6, ui->RadioButton7, ui->RadioButton8})
-        onClick(button, &TFormPie::RadioButton5Click);
-    onClick(ui->RadioButton9, &TFormPie::RadioButton9Click);
-    onClick(ui->RadioButton10, &TFormPie::RadioButton10Click);
-    onClick(ui->RadioButton11, &TFormPie::RadioButton11Click);
-    onClick(ui->BitBtn1, &TFormPie::BitBtn1Click);
-    onClick(ui->BitBtn2, &TFormPie::BitBtn2Click);
-    onClick(ui->SpeedButton1, &TFormPie::SpeedButton1Click);
-    onClick(ui->SpeedButton2, &TFormPie::SpeedButton2Click);
+        bindGuarded(button, this, &TFormPie::RadioButton5Click);
+    bindGuarded(ui->RadioButton9, this, &TFormPie::RadioButton9Click);
+    bindGuarded(ui->RadioButton10, this, &TFormPie::RadioButton10Click);
+    bindGuarded(ui->RadioButton11, this, &TFormPie::RadioButton11Click);
+    bindGuarded(ui->BitBtn1, this, &TFormPie::BitBtn1Click);
+    bindGuarded(ui->BitBtn2, this, &TFormPie::BitBtn2Click);
+    bindGuarded(ui->SpeedButton1, this, &TFormPie::SpeedButton1Click);
+    bindGuarded(ui->SpeedButton2, this, &TFormPie::SpeedButton2Click);
     connect(ui->BitBtn3, &QPushButton::clicked, this, &QDialog::accept);
 }
 

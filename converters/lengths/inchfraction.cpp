@@ -7,6 +7,7 @@
 #include "kit/showinvalidnumber.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tform1.h"
 
@@ -44,19 +45,15 @@ TForm1::TForm1(QWidget* owner)
     ui->Edit2->onKeyPress = [this](EditBox& box, char16_t& key) { Edit2KeyPress(box, key); };
     ui->Edit3->onKeyPress = [this](EditBox& box, char16_t& key) { Edit2KeyPress(box, key); };
 
-    auto onClick = [this](QAbstractButton* button, void (TForm1::*handler)()) {
-        connect(button, &QAbstractButton::clicked, this,
-                [this, handler] { guarded([&] { (this->*handler)(); }); });
-    };
-    onClick(ui->RadioButton1, &TForm1::RadioButton1Click);
-    onClick(ui->RadioButton2, &TForm1::RadioButton2Click);
+    bindGuarded(ui->RadioButton1, this, &TForm1::RadioButton1Click);
+    bindGuarded(ui->RadioButton2, this, &TForm1::RadioButton2Click);
     for (QAbstractButton* button :
          {ui->RadioButton3, ui->RadioButton4, ui->RadioButton5, ui->RadioButton6, ui->RadioButton7})
-        onClick(button, &TForm1::RadioButton3Click);
-    onClick(ui->BitBtn1, &TForm1::BitBtn1Click);
-    onClick(ui->BitBtn2, &TForm1::BitBtn2Click);
-    onClick(ui->SpeedButton1, &TForm1::SpeedButton1Click);
-    onClick(ui->SpeedButton2, &TForm1::SpeedButton2Click);
+        bindGuarded(button, this, &TForm1::RadioButton3Click);
+    bindGuarded(ui->BitBtn1, this, &TForm1::BitBtn1Click);
+    bindGuarded(ui->BitBtn2, this, &TForm1::BitBtn2Click);
+    bindGuarded(ui->SpeedButton1, this, &TForm1::SpeedButton1Click);
+    bindGuarded(ui->SpeedButton2, this, &TForm1::SpeedButton2Click);
     connect(ui->BitBtn3, &QPushButton::clicked, this, &QDialog::accept);
 
     FormCreate();

@@ -1,7 +1,5 @@
 #include "converters/numeration/prefixes.h"
 
-#include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
 #include "platform/editbox.h"
 
 #include "ui_tformprefijos.h"
@@ -66,26 +64,15 @@ void TFormPrefijos::fieldChanged(int number) {
 void TFormPrefijos::Edit21Change() {
     if (locked(kUnit)) return;
     setLocked(kUnit, true);
-    EditBox* hub = field(kUnit);
-    switch (ClassifyEntry(hub->text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
+    // Read without a message, so that "2E", "1E-" and the like pass while being typed.
+    const bool typed = field(kUnit)->hasInputFocus();
+    const EntryReading reading = classifyAndRead(kUnit, typed);
+    if (!reading.complete()) return;
+    if (typed && reading.notANumber()) {
+        unexpectedText();
         return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
     }
-    Ext unit(value(kUnit));
-    if (hub->hasInputFocus()) {
-        // Read without a message, so that "2E", "1E-" and the like pass while being typed.
-        const std::optional<long double> read = readNumber(hub->text(), separator());
-        if (!read) {
-            unexpectedText();
-            return;
-        }
-        unit = Ext(*read);
-    }
+    const Ext unit = typed ? Ext(*reading.value) : Ext(value(kUnit));
     // Tested on the magnitude, so that a quantity beyond the double range, or a negative
     // one, is answered like any other that is too large.
     if (tooLarge(unit)) {
@@ -93,43 +80,23 @@ void TFormPrefijos::Edit21Change() {
         return;
     }
     value(kUnit) = unit.toDouble();
-    cascadeFromUnit();
+    cascadeFrom(kUnit);
 }
 
 void TFormPrefijos::prefixChanged(const LinkedField& prefix) {
-    EditBox* box = field(prefix.number);
-    switch (ClassifyEntry(box->text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
-        return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
-    }
-    if (box->hasInputFocus()) {
-        try {
-            value(prefix.number) = ParseEntry(box->text(), parseError, separator());
-        } catch (const FloatOverflow&) {
-            // A prefixed quantity beyond the double range is far beyond what the window holds.
-            refuseNumber();
-            return;
-        }
-        if (parseError) {
-            ClearAllFields();
-            return;
-        }
-    }
-    if (activeField() == kUnit || locked(kUnit)) return;
-    const Ext unit = prefix.toHub(Ext(value(prefix.number)));
-    if (tooLarge(unit)) {
+    try {
+        if (!readField(prefix.number)) return;
+    } catch (const FloatOverflow&) {
+        // A prefixed quantity beyond the double range is far beyond what the window holds.
         refuseNumber();
         return;
     }
-    const QString hubText = field(kUnit)->text();
-    writeField(kUnit, unit.toDouble(), prefix.hubForm);
-    // The same text raises no change, but the other fields must still follow the new value.
-    if (field(kUnit)->text() == hubText) Edit21Change();
+    if (activeField() == kUnit || locked(kUnit)) return;
+    if (tooLarge(prefix.toHub(Ext(value(prefix.number))))) {
+        refuseNumber();
+        return;
+    }
+    writeBack(prefix);
 }
 
 void TFormPrefijos::refuseNumber() {
@@ -144,7 +111,7 @@ void TFormPrefijos::refuseNumber() {
     hub->setText(QStringLiteral("0"));
     hub->setFocus();
     setLocked(kUnit, false);
-    cascadeFromUnit();
+    cascadeFrom(kUnit);
 }
 
 void TFormPrefijos::unexpectedText() {
@@ -158,13 +125,6 @@ void TFormPrefijos::unexpectedText() {
     platform().reportError(std::make_exception_ptr(std::runtime_error(
         "Se ha producido un error inesperado...\nNo será posible continuar con el proceso en "
         "curso.\nSalga ordenadamente de todos los programas activos y reinicie el equipo.")));
-}
-
-void TFormPrefijos::cascadeFromUnit() {
-    for (const LinkedField& linked : layout().fields) {
-        if (linked.number == activeField()) continue;
-        writeChild(linked);
-    }
 }
 
 } // namespace zerval

@@ -29,7 +29,6 @@ private:
     void refuseNumber();
     // A text in "unidad" that is no number.
     void unexpectedText();
-    void cascadeFromUnit();
 
     std::unique_ptr<Ui::TFormPrefijos> ui;
 };

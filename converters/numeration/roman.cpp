@@ -1,6 +1,7 @@
 #include "converters/numeration/roman.h"
 
 #include "converters/numeration/romannumerals.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tformromanos.h"
 
@@ -62,6 +63,7 @@ TFormRomanos::TFormRomanos(QWidget* owner)
         updateRomanTip();
         Edit2Change();
     };
+    bindGuarded(ui->Label3, this, &TFormRomanos::Label3Click);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
@@ -75,10 +77,7 @@ void TFormRomanos::done(int result) {
 }
 
 bool TFormRomanos::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->Label3 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        guarded([this] { Label3Click(); });
-    } else if (watched == ui->Edit2 && event->type() == QEvent::MouseMove) {
+    if (watched == ui->Edit2 && event->type() == QEvent::MouseMove) {
         Edit2MouseMove(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
     } else if ((watched == ui->Edit2 || watched == ui->Label3) &&
                event->type() == QEvent::ToolTip) {

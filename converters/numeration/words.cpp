@@ -1,10 +1,10 @@
 #include "converters/numeration/words.h"
 
 #include "converters/numeration/spanishwords.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tformletras.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -46,22 +46,14 @@ TFormLetras::TFormLetras(QWidget* owner)
     setFixedSize(size());
     ui->SpeedButton1->setIcon(copyGlyph());
     ui->Label3->setToolTip(kOtherLanguagesHint);
-    ui->Label3->installEventFilter(this);
 
     ui->Edit1->onKeyPress = [this](EditBox&, char16_t& key) { Edit1KeyPress(key); };
     ui->Edit1->onChange = [this](EditBox&) { Edit1Change(); };
-    connect(ui->SpeedButton1, &QToolButton::clicked, this,
-            [this] { guarded([this] { SpeedButton1Click(); }); });
+    bindGuarded(ui->SpeedButton1, this, &TFormLetras::SpeedButton1Click);
+    bindGuarded(ui->Label3, this, &TFormLetras::Label3Click);
 }
 
 TFormLetras::~TFormLetras() = default;
-
-bool TFormLetras::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->Label3 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        guarded([this] { Label3Click(); });
-    return QDialog::eventFilter(watched, event);
-}
 
 void TFormLetras::Edit1KeyPress(char16_t& key) {
     // Escape goes on to the window, which it closes from any control.

@@ -19,9 +19,6 @@ public:
     explicit TFormLetras(QWidget* owner);
     ~TFormLetras() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Edit1KeyPress(char16_t& key);
     void Edit1Change();

@@ -1,8 +1,6 @@
 #include "converters/physical/data.h"
 
-#include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
-#include "kit/textforms.h"
+#include "converters/physical/toolarge.h"
 #include "platform/editbox.h"
 
 #include "ui_tformdatos.h"
@@ -94,57 +92,26 @@ void TFormDatos::fieldChanged(int number) {
 void TFormDatos::Edit9Change() {
     if (locked(kBit)) return;
     setLocked(kBit, true);
-    EditBox* hub = field(kBit);
-    switch (ClassifyEntry(hub->text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
-        return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
-    }
-    long double bits = value(kBit);
-    if (hub->hasInputFocus()) {
-        const std::optional<long double> typed = readNumber(hub->text(), separator());
-        if (!typed) {
-            reportInvalidNumber(kBit);
-            return;
-        }
-        bits = *typed;
-    }
+    const std::optional<long double> bits = readTyped(kBit);
+    if (!bits) return;
     // Tested on the magnitude and before the value is stored: a count of bits beyond the
     // double range, either sign, is too many bits as well.
-    if (std::fabs(bits) > kBitLimit) {
+    if (std::fabs(*bits) > kBitLimit)
         runGuard(bitGuard());
-    } else {
-        value(kBit) = narrow(bits);
-    }
+    else
+        value(kBit) = narrow(*bits);
     cascadeFrom(kBit);
 }
 
 void TFormDatos::Edit10Change(int number) {
-    EditBox* box = field(number);
     // Texts written by the cascade are not read back.
-    if (!box->hasInputFocus()) return;
-    switch (ClassifyEntry(box->text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
-        return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
-    }
-    const std::optional<long double> typed = readNumber(box->text(), separator());
-    if (!typed) {
-        reportInvalidNumber(number);
-        return;
-    }
+    if (!field(number)->hasInputFocus()) return;
+    const std::optional<long double> typed = readTyped(number);
+    if (!typed) return;
     // A negative value is limited like a positive one, so that its bits never leave the
     // range of a double.
     if (std::fabs(*typed) > kFieldLimit) {
-        reportTooLarge(number, *typed);
+        refuseTooLarge(*this, *field(number), *typed, QStringLiteral("Graciasss."));
         return;
     }
     value(number) = narrow(*typed);
@@ -155,6 +122,15 @@ void TFormDatos::Edit10Change(int number) {
     writeField(kBit, unit.toHub(Ext(value(number))).toDouble(), unit.hubForm);
 }
 
+std::optional<long double> TFormDatos::readTyped(int number) {
+    const bool typed = field(number)->hasInputFocus();
+    const EntryReading reading = classifyAndRead(number, typed);
+    if (!reading.complete()) return std::nullopt;
+    if (!typed) return value(number);
+    if (reading.notANumber()) reportInvalidNumber(number);
+    return reading.value;
+}
+
 void TFormDatos::reportInvalidNumber(int number) {
     // The field whose text failed, which a paste may have changed without a key pressed in it.
     EditBox* box = field(number);
@@ -162,14 +138,6 @@ void TFormDatos::reportInvalidNumber(int number) {
                           QLatin1Char('"') + box->text() +
                               QStringLiteral("\" no es un número válido."));
     box->selectAll();
-}
-
-void TFormDatos::reportTooLarge(int number, long double typed) {
-    platform().messageBox(this, QStringLiteral("Número muy grande."), MessageIcon::Warning,
-                          QLatin1Char('"') + GeneralText(typed, separator()) +
-                              QStringLiteral("\" Es un número demasiado grande para poner "
-                                             "aquí.\nPrueba con uno menor.\nGraciasss."));
-    field(number)->selectAll();
 }
 
 } // namespace zerval

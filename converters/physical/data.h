@@ -3,6 +3,7 @@
 #include "kit/linkedfieldwindow.h"
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TFormDatos;
@@ -25,8 +26,11 @@ private:
     void Edit9Change();
     // Shared by every field but the bit hub: converts what is typed there into bits.
     void Edit10Change(int number);
+    // Classifies the field's text and, when it is being typed in, reads it in extended
+    // precision (else gives the value stored); a text that is no number is reported.
+    // Nothing when the handler must stop.
+    std::optional<long double> readTyped(int number);
     void reportInvalidNumber(int number);
-    void reportTooLarge(int number, long double typed);
 
     std::unique_ptr<Ui::TFormDatos> ui;
 };

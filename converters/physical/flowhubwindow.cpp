@@ -1,11 +1,8 @@
 #include "converters/physical/flowhubwindow.h"
 
-#include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
+#include "converters/physical/entryvalue.h"
 #include "kit/showinvalidnumber.h"
 #include "platform/editbox.h"
-
-#include <stdexcept>
 
 namespace zerval {
 
@@ -15,23 +12,23 @@ constexpr int kHub = 1;
 constexpr double kLimit = 1e200;
 constexpr int kResetPauseMilliseconds = 200;
 
-class NotANumber : public std::runtime_error {
-public:
-    NotANumber()
-        : std::runtime_error("not a number") {}
-};
-
-double readText(const EditBox& box, QChar separator) {
-    const std::optional<long double> read = readNumber(box.text(), separator);
-    if (!read) throw NotANumber();
-    return narrow(*read);
+// The plain message, then a "1" typed into the hub; the window is emptied meanwhile.
+OverflowGuard tooLargeGuard(QString message) {
+    return {kLimit,
+            std::move(message),
+            QString(),
+            MessageIcon::None,
+            kHub,
+            0.0,
+            QStringLiteral("1"),
+            kResetPauseMilliseconds};
 }
 
 } // namespace
 
 FlowHubWindow::FlowHubWindow(QWidget* owner, LinkedFieldLayout layout, QString tooLargeMessage)
     : LinkedFieldWindow(owner, std::move(layout))
-    , tooLargeMessage_(std::move(tooLargeMessage)) {}
+    , tooLargeGuard_(tooLargeGuard(std::move(tooLargeMessage))) {}
 
 FlowHubWindow::~FlowHubWindow() = default;
 
@@ -45,83 +42,42 @@ void FlowHubWindow::fieldChanged(int number) {
 void FlowHubWindow::Edit1Change() {
     if (locked(kHub)) return;
     setLocked(kHub, true);
-    EditBox* hub = field(kHub);
-    switch (ClassifyEntry(hub->text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
-        return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
-    }
-    if (hub->hasInputFocus()) {
-        try {
-            value(kHub) = readText(*hub, separator());
-        } catch (...) {
-            // Nothing has been written yet: the other fields keep their numbers.
-            showInvalidNumber();
-            return;
-        }
-    }
+    if (!readTyped(kHub)) return;
     // Only large positive values are refused here; a large negative one is caught below if
     // some unit runs out of range.
     if (value(kHub) > kLimit) {
-        platform().plainMessage(tooLargeMessage_);
-        value(kHub) = 0.0;
-        setActiveField(kHub);
+        runGuard(tooLargeGuard_);
         ClearAllFields();
-        hub->setFocus();
-        platform().pause(kResetPauseMilliseconds);
-        platform().queueKeystroke(QLatin1Char('1'));
         return;
     }
     try {
-        for (const LinkedField& linked : layout().fields) {
-            if (linked.number == activeField() || linked.number == kHub) continue;
-            writeChild(linked);
-        }
-    } catch (...) {
+        cascadeFrom(kHub);
+    } catch (const FloatError&) {
         // A value that runs out of range part-way must not leave new numbers beside old ones.
-        showInvalidNumber();
+        ShowInvalidNumber(*field(inputField()));
         ClearAllFields();
     }
 }
 
 void FlowHubWindow::Edit2Change(int sender) {
-    switch (ClassifyEntry(field(sender)->text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
-        return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
-    }
-    double hubValue = value(kHub);
-    for (const LinkedField& linked : layout().fields) {
-        EditBox* box = field(linked.number);
-        if (!box->hasInputFocus()) continue;
-        try {
-            value(linked.number) = readText(*box, separator());
-            hubValue = linked.toHub(Ext(value(linked.number))).toDouble();
-        } catch (...) {
-            showInvalidNumber();
-            return;
-        }
-        break;
-    }
+    if (!readTyped(sender)) return;
     if (field(kHub)->hasInputFocus()) return;
+    const LinkedField& unit = *linkedField(sender);
+    double hubValue = 0.0;
+    try {
+        hubValue = unit.toHub(Ext(value(sender))).toDouble();
+    } catch (const FloatOverflow&) {
+        ShowInvalidNumber(*field(inputField()));
+        return;
+    }
     // Written whether or not the cascade lock is set: while it is set, the hub's own change
     // goes no further.
-    const QString hubText = field(kHub)->text();
-    writeField(kHub, hubValue, generalForm);
-    // The same text raises no change, but the other fields must still follow the new value.
-    if (field(kHub)->text() == hubText && !locked(kHub)) Edit1Change();
+    writeField(kHub, hubValue, unit.hubForm);
 }
 
-void FlowHubWindow::showInvalidNumber() {
-    ShowInvalidNumber(*field(inputField()));
+bool FlowHubWindow::readTyped(int number) {
+    const bool typed = field(number)->hasInputFocus();
+    return storeTypedEntry(classifyAndRead(number, typed), typed, value(number), *field(number));
 }
 
 } // namespace zerval

@@ -20,10 +20,11 @@ protected:
 private:
     void Edit1Change();
     void Edit2Change(int sender);
-    // The invalid-number box about the text being typed or pasted.
-    void showInvalidNumber();
+    // The field's text classified and, when it is being typed in, read; a text that is no
+    // number gets the invalid-number box. False when the handler must stop.
+    bool readTyped(int number);
 
-    QString tooLargeMessage_;
+    OverflowGuard tooLargeGuard_;
 };
 
 } // namespace zerval

@@ -1,9 +1,8 @@
 #include "converters/physical/illumination.h"
 
-#include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
+#include "converters/physical/entryvalue.h"
+#include "converters/physical/toolarge.h"
 #include "kit/showinvalidnumber.h"
-#include "kit/textforms.h"
 #include "platform/editbox.h"
 
 #include "ui_tfilum.h"
@@ -61,72 +60,47 @@ void TFIlum::fieldChanged(int number) {
 void TFIlum::Edit1Change() {
     if (locked(kLux)) return;
     setLocked(kLux, true);
-    EditBox* hub = field(kLux);
-    switch (ClassifyEntry(hub->text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
+    const bool typed = field(kLux)->hasInputFocus();
+    const EntryReading reading = classifyAndRead(kLux, typed);
+    if (!reading.complete()) return;
+    const std::optional<double> lux = typed ? doubleOf(reading) : value(kLux);
+    if (!lux) {
+        rejectNumber(kLux);
         return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
     }
-    // Every value is computed before any text is written: a value beyond the double range,
-    // or one whose products leave it, is refused without leaving some fields new and others
-    // stale.
+    // Every value is computed before any text is written: a value whose products leave the
+    // double range is refused without leaving some fields new and others stale.
     std::vector<std::pair<const LinkedField*, double>> results;
-    double lux = value(kLux);
     try {
-        if (hub->hasInputFocus()) {
-            const std::optional<long double> typed = readNumber(hub->text(), separator());
-            if (!typed) {
-                rejectNumber(kLux);
-                return;
-            }
-            lux = narrow(*typed);
-        }
         for (const LinkedField& linked : layout().fields) {
             if (linked.number == activeField()) continue;
-            results.emplace_back(&linked, linked.fromSource(Ext(lux)).toDouble());
+            results.emplace_back(&linked, linked.fromSource(Ext(*lux)).toDouble());
         }
     } catch (const FloatError&) {
         rejectNumber(inputField());
         return;
     }
-    value(kLux) = lux;
+    value(kLux) = *lux;
     for (const auto& [linked, result] : results)
         writeField(linked->number, result, linked->form);
 }
 
 void TFIlum::Edit2Change(int number) {
-    EditBox* box = field(number);
     // Texts written by the cascade are not read back.
-    if (!box->hasInputFocus()) return;
-    switch (ClassifyEntry(box->text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
-        return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
-    }
-    const std::optional<long double> typed = readNumber(box->text(), separator());
-    if (!typed) {
+    if (!field(number)->hasInputFocus()) return;
+    const EntryReading reading = classifyAndRead(number, true);
+    if (!reading.complete()) return;
+    if (reading.notANumber()) {
         rejectNumber(number);
         return;
     }
     // Limited on the magnitude: a large negative value would leave the range of a double in
     // lux just as a positive one.
-    if (std::fabs(*typed) > kFieldLimit) {
-        platform().messageBox(this, QStringLiteral("Número muy grande."), MessageIcon::Warning,
-                              QLatin1Char('"') + GeneralText(*typed, separator()) +
-                                  QStringLiteral("\" Es un número demasiado grande para poner "
-                                                 "aquí.\nPrueba con uno menor.\nGracias."));
-        box->selectAll();
+    if (std::fabs(*reading.value) > kFieldLimit) {
+        refuseTooLarge(*this, *field(number), *reading.value, QStringLiteral("Gracias."));
         return;
     }
-    value(number) = narrow(*typed);
+    value(number) = narrow(*reading.value);
     // A paste with no key pressed since the last cascade changes only its own field, as in
     // every linked window: lux written now would stand beside stale fields.
     if (locked(kLux)) return;

@@ -1,13 +1,10 @@
 #include "converters/physical/power.h"
 
-#include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
+#include "converters/physical/entryvalue.h"
 #include "kit/showinvalidnumber.h"
 #include "platform/editbox.h"
 
 #include "ui_tformpotencia.h"
-
-#include <stdexcept>
 
 namespace zerval {
 
@@ -64,18 +61,6 @@ LinkedFieldLayout powerLayout() {
     return layout;
 }
 
-class NotANumber : public std::runtime_error {
-public:
-    NotANumber()
-        : std::runtime_error("not a number") {}
-};
-
-double readText(const EditBox& box, QChar separator) {
-    const std::optional<long double> read = readNumber(box.text(), separator);
-    if (!read) throw NotANumber();
-    return narrow(*read);
-}
-
 } // namespace
 
 TFormPotencia::TFormPotencia(QWidget* owner)
@@ -98,82 +83,41 @@ void TFormPotencia::fieldChanged(int number) {
 void TFormPotencia::Edit1Change() {
     if (locked(kWatt)) return;
     setLocked(kWatt, true);
-    EditBox* hub = field(kWatt);
-    switch (ClassifyEntry(hub->text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
-        return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
-    }
-    if (hub->hasInputFocus()) {
-        try {
-            value(kWatt) = readText(*hub, separator());
-        } catch (...) {
-            // Nothing has been written yet: the other fields keep their numbers.
-            showInvalidNumber();
-            return;
-        }
-    }
+    if (!readTyped(kWatt)) return;
     try {
         if (activeField() != kAtmCubicCentimetrePerHour) {
             const LinkedField& atm = *linkedField(kAtmCubicCentimetrePerHour);
-            const Ext perHour = atm.fromSource(Ext(value(kWatt)));
-            if (perHour > Ext(kLimit)) {
+            if (atm.fromSource(Ext(value(kWatt))) > Ext(kLimit)) {
                 platform().messageBox(this, QStringLiteral("Vaya!"), MessageIcon::Warning,
                                       QStringLiteral("Demasiada potencia... guapo"));
                 ClearAllFields();
                 return;
             }
-            writeField(atm.number, perHour.toDouble(), atm.form);
         }
-        for (const LinkedField& linked : layout().fields) {
-            if (linked.number == kAtmCubicCentimetrePerHour || linked.number == activeField())
-                continue;
-            writeChild(linked);
-        }
-    } catch (...) {
+        // The atm.cm3 per hour field, tested above, is the first one written.
+        cascadeFrom(kWatt);
+    } catch (const FloatError&) {
         // A power that runs out of range part-way (a large negative one passes the guard)
         // must not leave new numbers beside old ones.
-        showInvalidNumber();
+        ShowInvalidNumber(*field(inputField()));
         ClearAllFields();
     }
 }
 
 void TFormPotencia::Edit2Change(int sender) {
-    switch (ClassifyEntry(field(sender)->text(), separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
-        return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
+    if (!readTyped(sender)) return;
+    try {
+        writeBack(*linkedField(sender));
+    } catch (const FloatOverflow&) {
+        // More watts than a double holds: nothing has been written. (The hub's change
+        // answers what runs out of range in its own cascade.)
+        ShowInvalidNumber(*field(inputField()));
     }
-    double watts = value(kWatt);
-    for (int number = 2; number <= kLastField; ++number) {
-        EditBox* box = field(number);
-        if (!box->hasInputFocus()) continue;
-        try {
-            value(number) = readText(*box, separator());
-            watts = linkedField(number)->toHub(Ext(value(number))).toDouble();
-        } catch (...) {
-            showInvalidNumber();
-            return;
-        }
-        break;
-    }
-    if (activeField() == kWatt || locked(kWatt)) return;
-    const QString hubText = field(kWatt)->text();
-    writeField(kWatt, watts, generalForm);
-    // The same text raises no change, but the other fields must still follow the new value.
-    if (field(kWatt)->text() == hubText) Edit1Change();
 }
 
-void TFormPotencia::showInvalidNumber() {
-    ShowInvalidNumber(*field(inputField()));
+bool TFormPotencia::readTyped(int number) {
+    const bool typed = field(number)->hasInputFocus();
+    return storeTypedEntry(classifyAndRead(number, typed), typed, value(number), *field(number));
 }
 
 } // namespace zerval

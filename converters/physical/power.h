@@ -27,8 +27,9 @@ private:
     void Edit1Change();
     // Shared by every field but the watt.
     void Edit2Change(int sender);
-    // The invalid-number box about the text being typed or pasted.
-    void showInvalidNumber();
+    // The field's text classified and, when it is being typed in, read; a text that is no
+    // number gets the invalid-number box. False when the handler must stop.
+    bool readTyped(int number);
 
     std::unique_ptr<Ui::TFormPotencia> ui;
 };
