@@ -10,6 +10,7 @@ packages=(
     fonts-dejavu-core
     locales
     desktop-file-utils appstream librsvg2-bin groff-base
+    python3  # the layout generators of tools/forms/ and their test
 )
 
 missing=()

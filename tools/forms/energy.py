@@ -55,4 +55,4 @@ for col, units in enumerate(columns):
         form.edit(name, x + LABEL_W + 4, y, FIELD_W)
 form.button("BitBtn1", "Volver", 6 + 2 * STRIDE + LABEL_W + 4 + FIELD_W - 90, 10 + 9 * 34 + 20,
             default=True)
-form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tformenergia.ui"))
+form.save("tformenergia.ui", __file__)

@@ -26,4 +26,4 @@ for row, (name, text) in enumerate(right):
     form.label("Label" + name[4:], text, 384, y, 190)
     form.edit(name, 580, y, 172)
 form.button("BitBtn1", "Volver", 662, 350, default=True)
-form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tform3.ui"))
+form.save("tform3.ui", __file__)

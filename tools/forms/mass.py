@@ -37,4 +37,4 @@ for index, column in enumerate((left, middle, right)):
         form.label(f"Label{number}", text, x + 4, y, 106)
         form.edit(f"Edit{number}", x + 114, y, FIELD_W)
 form.button("BitBtn1", "Volver", width - 98, column_height + 16, default=True)
-form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tformmasa.ui"))
+form.save("tformmasa.ui", __file__)

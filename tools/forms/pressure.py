@@ -36,4 +36,4 @@ for name, text, x, label_w, field_x in bottom:
     form.label("Label" + name[4:], text, x, 256, label_w, colour=TEAL, align="left")
     form.edit(name, field_x, 256, FIELD_W)
 form.button("BitBtn1", "Volver", RIGHT_FIELD_X + FIELD_W - 90, 288, default=True)
-form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tformpresion.ui"))
+form.save("tformpresion.ui", __file__)

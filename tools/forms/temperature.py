@@ -15,4 +15,4 @@ for row, (name, text) in enumerate(rows):
     form.label("Label" + name[4:], text, 8, y, 186)
     form.edit(name, 200, y, 172)
 form.button("BitBtn1", "Volver", 282, 204, default=True)
-form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tformtemp.ui"))
+form.save("tformtemp.ui", __file__)

@@ -31,4 +31,4 @@ for col, units in enumerate(columns):
         form.edit(name, x + LABEL_W + 4, y, FIELD_W, max_length=50 if name == "Edit9" else None)
 form.button("BitBtn1", "Volver", 6 + 2 * STRIDE + LABEL_W + 4 + FIELD_W - 90, 10 + 9 * 34 + 4,
             default=True)
-form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tformtiempo.ui"))
+form.save("tformtiempo.ui", __file__)

@@ -21,4 +21,4 @@ for row, (name, text) in enumerate(right):
     form.label("Label" + name[4:], text, 338, y, 88, align="left")
     form.edit(name, 428, y, 172)
 form.button("BitBtn1", "Volver", 510, 190, default=True)
-form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tformvel.ui"))
+form.save("tformvel.ui", __file__)

@@ -55,4 +55,4 @@ y = rows(american, x + 6, y + 26, 156) + 12
 rows(others, x + 6, y, 156)
 
 form.button("BitBtn1", "Volver", WIDTH - 98, 426, default=True)
-form.write(os.path.join(os.path.dirname(__file__), "..", "..", "forms", "tformvol.ui"))
+form.save("tformvol.ui", __file__)
