@@ -45,13 +45,15 @@ LinkedFieldLayout typographicLayout() {
     return layout;
 }
 
-// A text that the number syntax does not read, typed or pasted past the key filter.
+// A text that the number syntax does not read, typed or pasted past the key filter. The
+// report carries it as a C string, which a NUL character would cut: it is quoted as the
+// visible symbol for NUL instead.
 class NotANumber : public std::runtime_error {
 public:
     explicit NotANumber(const QString& text)
-        : std::runtime_error(
-              (QLatin1Char('"') + text.left(100) + QStringLiteral("\" no es un número válido."))
-                  .toStdString()) {}
+        : std::runtime_error((QLatin1Char('"') + text.left(100).replace(QChar(0), QChar(0x2400)) +
+                              QStringLiteral("\" no es un número válido."))
+                                 .toStdString()) {}
 };
 
 // Pixels shown for a slider at `position` of `maximum`: the bar's share of 100 points at

@@ -43,6 +43,8 @@ ScriptLine splitScriptLine(const QString& line) {
                     word += QLatin1Char('\n');
                 else if (escaped == QLatin1Char('t'))
                     word += QLatin1Char('\t');
+                else if (escaped == QLatin1Char('0'))
+                    word += QChar(0);
                 else {
                     result.error =
                         QStringLiteral("unknown escape \\%1 in a quoted argument").arg(escaped);
@@ -82,6 +84,8 @@ QString escapeText(const QString& text) {
             escaped += QStringLiteral("\\r");
         else if (c == QLatin1Char('\t'))
             escaped += QStringLiteral("\\t");
+        else if (c == QChar(0))
+            escaped += QStringLiteral("\\0");
         else
             escaped += c;
     }

@@ -87,6 +87,8 @@ QString quotedForScript(const QString& text) {
             quoted += QStringLiteral("\\n");
         else if (c == QLatin1Char('\t'))
             quoted += QStringLiteral("\\t");
+        else if (c == QChar(0))
+            quoted += QStringLiteral("\\0");
         else
             quoted += c;
     }
