@@ -322,17 +322,14 @@ QImage programIconImage(int size) {
 }
 
 QIcon programIcon() {
-    // The sizes a window's title bar and task switcher take from the window itself; the
-    // desktop finds the larger ones among the installed theme icons, by the program's
-    // desktop entry. Each size is painted at start-up and sent with every window.
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64})
+    for (const int size : windowIconSizes)
         icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
     return icon;
 }
 
 QPixmap donationButtonPicture() {
-    QPixmap picture(118, 40);
+    QPixmap picture(donationButtonSize);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

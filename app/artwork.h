@@ -15,10 +15,19 @@ QPixmap measuringInstrumentPicture(QSize size);
 // that the icon files can be rendered at build time; packaging/zerval.svg is the same drawing.
 QImage programIconImage(int size);
 
-// The program's icon at the sizes the desktop asks for, for every window's title bar.
+// The sizes a window carries its icon in, for its title bar and the task switcher; the
+// desktop finds the larger ones among the installed theme icons, by the program's desktop
+// entry.
+inline constexpr int windowIconSizes[] = {16, 22, 24, 32, 48, 64};
+
+// The program's icon at those sizes.
 QIcon programIcon();
 
+// The main window's picture is this size.
+inline constexpr QSize instrumentPictureSize(474, 353);
+
 // The picture of the donation button, also written out for the donations page.
+inline constexpr QSize donationButtonSize(118, 40);
 QPixmap donationButtonPicture();
 
 } // namespace zerval

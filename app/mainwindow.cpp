@@ -1,6 +1,5 @@
 #include "app/mainwindow.h"
 
-#include "app/artwork.h"
 #include "app/donationphrase.h"
 #include "app/gifpicture.h"
 #include "app/helptexts.h"
@@ -8,9 +7,11 @@
 #include "app/menubarstyle.h"
 #include "app/menucolumns.h"
 #include "app/pagewindow.h"
+#include "app/prepainted.h"
 #include "app/privatefile.h"
 #include "app/windowcatalog.h"
 #include "platform/platform.h"
+#include "platform/themeicon.h"
 #include "ui_tformprincipal.h"
 
 #include <QAction>
@@ -54,9 +55,8 @@ void setBackground(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-QIcon themeIcon(const QString& name) {
-    return QIcon::fromTheme(name,
-                            QIcon(QStringLiteral(":/icons/") + name + QStringLiteral(".png")));
+QIcon menuIcon(const QString& name) {
+    return themeIcon(name, QStringLiteral(":/icons/") + name + QStringLiteral(".png"));
 }
 
 } // namespace
@@ -84,8 +84,8 @@ TFormPrincipal::TFormPrincipal(QWidget* parent)
 
     ui->Label3->setText(donationPhrase(platform().currentTime()));
 
-    ui->Image1->setPixmap(measuringInstrumentPicture(ui->Image1->size()));
-    const QPixmap donation = donationButtonPicture();
+    ui->Image1->setPixmap(startupInstrumentPicture(ui->Image1->size()));
+    const QPixmap donation = startupDonationPicture();
     ui->Image2->setPixmap(donation);
     ui->SpeedButton2->setIcon(QIcon(donation));
     ui->Label2->setText(makerWebAddress());
@@ -137,7 +137,7 @@ void TFormPrincipal::addEntry(QWidget* menu, const MenuEntry& entry) {
         action->setToolTip(entry.hint);
         action->setStatusTip(entry.hint);
     }
-    if (!entry.iconName.isEmpty()) action->setIcon(themeIcon(entry.iconName));
+    if (!entry.iconName.isEmpty()) action->setIcon(menuIcon(entry.iconName));
     if (entry.command == MenuCommand::Calculator) action->setVisible(!calculatorProgram_.isEmpty());
     menu->addAction(action);
 }

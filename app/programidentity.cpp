@@ -1,13 +1,13 @@
 #include "app/programidentity.h"
 
-#include "app/artwork.h"
+#include "app/prepainted.h"
 
 #include <QApplication>
 
 namespace zerval {
 
 void identifyProgram() {
-    QApplication::setWindowIcon(programIcon());
+    QApplication::setWindowIcon(startupProgramIcon());
     QGuiApplication::setDesktopFileName(QString::fromLatin1(desktopEntryId));
 }
 

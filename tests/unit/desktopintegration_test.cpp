@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -143,6 +144,8 @@ TEST_F(DesktopIntegration, EveryWindowCarriesTheProgramIcon) {
         EXPECT_LE(size.width(), 64);
     TFormPrincipal window;
     EXPECT_EQ(window.windowIcon().cacheKey(), icon.cacheKey());
+    // The picture painted at build time is the size the window shows.
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Image1"))->size(), instrumentPictureSize);
     std::unique_ptr<QDialog> velocity(createWindow(QStringLiteral("TFormVel"), &window));
     ASSERT_NE(velocity, nullptr);
     EXPECT_EQ(velocity->windowIcon().cacheKey(), icon.cacheKey());
