@@ -507,7 +507,9 @@ void Sweep::tryInput(const Field& field, const Case& current) {
             continue;
         const bool atLength = !qobject_cast<const EditBox*>(edit) && edit->maxLength() < 32767 &&
                               written[i].size() >= edit->maxLength();
-        if (atLength || cutNumber.match(written[i]).hasMatch())
+        // A window may show the typed text itself in another field, as the user left it.
+        const bool copiesInput = written[i] == written.value(input);
+        if (atLength || (cutNumber.match(written[i]).hasMatch() && !copiesInput))
             fault(current, QStringLiteral("a cut text"),
                   fields_[i].name + QStringLiteral(" shows ") +
                       quotedForScript(shortened(written[i])));
