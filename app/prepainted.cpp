@@ -5,6 +5,8 @@
 
 #include <QImage>
 
+#include <utility>
+
 namespace zerval {
 
 namespace {
@@ -21,21 +23,23 @@ QImage prepainted(const char* name, QSize size) {
 
 } // namespace
 
+// The pixmap takes the image's pixels where they stand, rather than a copy of them.
 QPixmap startupInstrumentPicture(QSize size) {
-    const QImage ready = prepainted("instrument", size);
-    return ready.isNull() ? measuringInstrumentPicture(size) : QPixmap::fromImage(ready);
+    QImage ready = prepainted("instrument", size);
+    return ready.isNull() ? measuringInstrumentPicture(size) : QPixmap::fromImage(std::move(ready));
 }
 
 QPixmap startupDonationPicture() {
-    const QImage ready = prepainted("donation", donationButtonSize);
-    return ready.isNull() ? donationButtonPicture() : QPixmap::fromImage(ready);
+    QImage ready = prepainted("donation", donationButtonSize);
+    return ready.isNull() ? donationButtonPicture() : QPixmap::fromImage(std::move(ready));
 }
 
 QIcon startupProgramIcon() {
     QIcon icon;
     for (const int size : windowIconSizes) {
-        const QImage ready = prepainted("icon", QSize(size, size));
-        icon.addPixmap(QPixmap::fromImage(ready.isNull() ? programIconImage(size) : ready));
+        QImage ready = prepainted("icon", QSize(size, size));
+        icon.addPixmap(
+            QPixmap::fromImage(ready.isNull() ? programIconImage(size) : std::move(ready)));
     }
     return icon;
 }

@@ -1,8 +1,11 @@
 #include "platform/cachedframestyle.h"
 
+#include "platform/themeicon.h"
+
 #include <QPainter>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QPointer>
 #include <QStyleOption>
 
 namespace zerval {
@@ -41,6 +44,17 @@ void CachedFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
         QPixmapCache::insert(key, picture);
     }
     painter->drawPixmap(area.topLeft(), picture);
+}
+
+QIcon CachedFrameStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption* option,
+                                     const QWidget* widget) const {
+    if (standardIcon != SP_ToolBarHorizontalExtensionButton &&
+        standardIcon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(standardIcon, option, widget);
+    const QPointer<const CachedFrameStyle> style(this);
+    return deferredIcon([style, standardIcon] {
+        return style ? style->QProxyStyle::standardIcon(standardIcon, nullptr, nullptr) : QIcon();
+    });
 }
 
 } // namespace zerval

@@ -13,6 +13,10 @@ public:
     using QProxyStyle::QProxyStyle;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
+    // Every menu bar asks for the picture of its overflow button as it is made; loading it
+    // loads every image-format plug-in. It is loaded when the button is first shown.
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
 };
 
 } // namespace zerval

@@ -3,17 +3,17 @@
 #include <QIconEngine>
 #include <QPainter>
 
+#include <memory>
 #include <optional>
 
 namespace zerval {
 
 namespace {
 
-class DeferredThemeIcon : public QIconEngine {
+class DeferredIcon : public QIconEngine {
 public:
-    DeferredThemeIcon(QString name, QString fallback)
-        : name_(std::move(name))
-        , fallback_(std::move(fallback)) {}
+    explicit DeferredIcon(std::shared_ptr<const std::function<QIcon()>> make)
+        : make_(std::move(make)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -28,25 +28,28 @@ public:
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
         return icon().availableSizes(mode, state);
     }
-    QString iconName() override { return name_; }
-    QString key() const override { return QStringLiteral("DeferredThemeIcon"); }
-    QIconEngine* clone() const override { return new DeferredThemeIcon(name_, fallback_); }
+    QString iconName() override { return icon().name(); }
+    QString key() const override { return QStringLiteral("DeferredIcon"); }
+    QIconEngine* clone() const override { return new DeferredIcon(make_); }
 
 private:
     const QIcon& icon() {
-        if (!icon_) icon_ = QIcon::fromTheme(name_, QIcon(fallback_));
+        if (!icon_) icon_ = (*make_)();
         return *icon_;
     }
 
-    QString name_;
-    QString fallback_;
+    std::shared_ptr<const std::function<QIcon()>> make_;
     std::optional<QIcon> icon_;
 };
 
 } // namespace
 
+QIcon deferredIcon(std::function<QIcon()> make) {
+    return QIcon(new DeferredIcon(std::make_shared<const std::function<QIcon()>>(std::move(make))));
+}
+
 QIcon themeIcon(const QString& name, const QString& fallback) {
-    return QIcon(new DeferredThemeIcon(name, fallback));
+    return deferredIcon([name, fallback] { return QIcon::fromTheme(name, QIcon(fallback)); });
 }
 
 } // namespace zerval

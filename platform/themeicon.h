@@ -3,11 +3,17 @@
 #include <QIcon>
 #include <QString>
 
+#include <functional>
+
 namespace zerval {
 
-// The desktop theme's icon `name`, or the picture `fallback` where the theme has none. The
-// theme is looked up when the icon is first drawn, not when it is made: finding the theme
-// reads folders of the icon themes, which start-up does not need for an entry not yet shown.
+// An icon made by `make` when it is first drawn or measured, not when it is created: finding
+// some icons reads folders of icon themes or loads every image-format plug-in, which a window
+// need not pay for an icon it may never show.
+QIcon deferredIcon(std::function<QIcon()> make);
+
+// The desktop theme's icon `name`, or the picture `fallback` where the theme has none, looked
+// up when first drawn.
 QIcon themeIcon(const QString& name, const QString& fallback);
 
 } // namespace zerval

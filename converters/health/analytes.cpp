@@ -2,11 +2,9 @@
 
 #include "kit/checked.h"
 
-#include <QCollator>
-#include <QLocale>
-
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace zerval {
 
@@ -171,15 +169,62 @@ int AnalyteByEnglishName(const QString& english) {
     return -1;
 }
 
+namespace {
+
+// A name's weights for the Spanish alphabetical order of a dictionary: blanks and punctuation
+// before digits, digits before letters, ñ after n, capitals as small letters; accents count
+// only between names that are otherwise the same, an unaccented letter first. The names are
+// fixed, so that no collation library is loaded to sort them.
+struct SortKey {
+    std::vector<int> letters;
+    std::vector<int> accents;
+};
+
+SortKey spanishSortKey(QStringView name) {
+    static const QString beforeLetters =
+        QStringLiteral(" _-,;:!?.'\"()[]{}@*/\\&#%`^+<=>|~$0123456789");
+    constexpr int letterBase = 1000;
+    SortKey key;
+    for (const QChar c : name) {
+        QChar letter = c.toLower();
+        int accent = 0;
+        if (letter == QChar(0x00F1)) { // ñ, a letter of its own between n and o
+            key.letters.push_back(letterBase + 2 * ('n' - 'a') + 1);
+            key.accents.push_back(0);
+            continue;
+        }
+        const QString parts = letter.decomposition();
+        if (parts.size() == 2) {
+            letter = parts[0];
+            static const QString marks =
+                QStringLiteral("\u0301\u0300\u0306\u0302\u030C\u030A\u0308\u030B\u0303\u0307");
+            accent = int(marks.indexOf(parts[1])) + 1;
+        }
+        const qsizetype place = beforeLetters.indexOf(letter);
+        if (place >= 0)
+            key.letters.push_back(int(place));
+        else if (letter >= QLatin1Char('a') && letter <= QLatin1Char('z'))
+            key.letters.push_back(letterBase + 2 * (letter.unicode() - 'a'));
+        else
+            key.letters.push_back(2 * letterBase + letter.unicode());
+        key.accents.push_back(accent);
+    }
+    return key;
+}
+
+} // namespace
+
 std::vector<int> SpanishOrder() {
-    QCollator collator{QLocale(QLocale::Spanish, QLocale::Spain)};
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<SortKey> keys;
+    keys.reserve(kAnalytes.size());
+    for (const Analyte& analyte : kAnalytes)
+        keys.push_back(spanishSortKey(QStringView(analyte.spanish)));
     std::vector<int> order(kAnalytes.size());
     for (std::size_t i = 0; i < order.size(); ++i)
         order[i] = int(i);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        return collator.compare(QStringView(kAnalytes[a].spanish),
-                                QStringView(kAnalytes[b].spanish)) < 0;
+        if (keys[a].letters != keys[b].letters) return keys[a].letters < keys[b].letters;
+        return keys[a].accents < keys[b].accents;
     });
     return order;
 }

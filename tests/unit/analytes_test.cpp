@@ -2,6 +2,8 @@
 
 #include "kit/checked.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -99,6 +101,19 @@ TEST(Analytes, MendedRecordsKeepTheirFactors) {
     const Analyte& somatostatin = byEnglish(u"Somatostatin");
     EXPECT_EQ(QString::fromUtf16(somatostatin.spanish), QStringLiteral("Somatostatina"));
     EXPECT_EQ(somatostatin.factor, 0.611);
+}
+
+// The program sorts without a collation library; the order is the one a Spanish collator
+// gives.
+TEST(Analytes, SpanishOrderIsTheSpanishCollatorsOrder) {
+    QCollator collator{QLocale(QLocale::Spanish, QLocale::Spain)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::vector<int> expected(Analytes().size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        expected[i] = int(i);
+    std::stable_sort(expected.begin(), expected.end(),
+                     [&](int a, int b) { return collator.compare(spanish(a), spanish(b)) < 0; });
+    EXPECT_EQ(SpanishOrder(), expected);
 }
 
 TEST(Analytes, SpanishOrderIgnoresCaseAndAccents) {
