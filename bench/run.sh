@@ -27,7 +27,12 @@ if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY=:77
     Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb=$!
-    sleep 1
+    # A busy machine takes a while to start the server: wait for its socket.
+    for ((wait = 0; wait < 100; wait++)); do
+        [ -S /tmp/.X11-unix/X77 ] && break
+        sleep 0.1
+    done
+    sleep 0.2
 fi
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work"
 
