@@ -2,11 +2,11 @@
 
 #include "app/artwork.h"
 #include "app/credits.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tformabout.h"
 
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
 
 namespace zerval {
@@ -33,25 +33,12 @@ TFormAbout::TFormAbout(QWidget* owner)
         label->setPalette(palette);
     }
 
-    ui->Label5->installEventFilter(this);
-    ui->Label11->installEventFilter(this);
+    bindGuarded(ui->Label5, this, &TFormAbout::Label5Click);
+    bindGuarded(ui->Label11, this, &TFormAbout::Label11Click);
     connect(ui->Button1, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 TFormAbout::~TFormAbout() = default;
-
-bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == ui->Label5 || watched == ui->Label11) &&
-        event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const auto* label = static_cast<QLabel*>(watched);
-        if (mouse->button() == Qt::LeftButton &&
-            label->rect().contains(mouse->position().toPoint()))
-            guarded([&] { watched == ui->Label5 ? Label5Click() : Label11Click(); });
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
-}
 
 void TFormAbout::Label5Click() {
     platform().openExternal(QStringLiteral("mailto:") + authorMail());

@@ -19,8 +19,6 @@ public:
     ~TFormAbout() override;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void Label5Click();
     void Label11Click();

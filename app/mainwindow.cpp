@@ -10,6 +10,7 @@
 #include "app/prepainted.h"
 #include "app/privatefile.h"
 #include "app/windowcatalog.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "platform/themeicon.h"
 #include "ui_tformprincipal.h"
@@ -20,7 +21,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QToolButton>
 
@@ -106,8 +106,10 @@ TFormPrincipal::TFormPrincipal(QWidget* parent)
     connect(ui->SpeedButton2, &QToolButton::clicked, this,
             [this] { guarded([this] { showHelpPage(MenuCommand::DonationsPage); }); });
 
-    ui->Label1->installEventFilter(this);
-    ui->Label2->installEventFilter(this);
+    // The title opens the pop-up menu on the press of any button; the address on a click.
+    connect(ui->Label1, &ClickableLabel::pressed, this,
+            [this] { guarded([this] { Label1MouseDown(); }); });
+    bindGuarded(ui->Label2, this, &TFormPrincipal::Label2Click);
 }
 
 TFormPrincipal::~TFormPrincipal() = default;
@@ -294,22 +296,6 @@ void TFormPrincipal::launchCurrency() {
         platform().reportError(std::make_exception_ptr(
             std::runtime_error("Se produjo un error al intentar mostrar la página.")));
     }
-}
-
-bool TFormPrincipal::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ui->Label1 && (event->type() == QEvent::MouseButtonPress ||
-                                  event->type() == QEvent::MouseButtonDblClick)) {
-        guarded([this] { Label1MouseDown(); });
-        return true;
-    }
-    if (watched == ui->Label2 && event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton &&
-            ui->Label2->rect().contains(mouse->position().toPoint()))
-            guarded([this] { Label2Click(); });
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFormPrincipal::Label1MouseDown() {

@@ -34,8 +34,6 @@ public:
     QString tempFolder() const { return tempFolder_; }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void addEntries(QWidget* menu, const std::vector<MenuEntry>& entries);
     void addEntry(QWidget* menu, const MenuEntry& entry);

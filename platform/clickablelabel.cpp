@@ -1,5 +1,6 @@
 #include "platform/clickablelabel.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 namespace zerval {
@@ -8,6 +9,11 @@ ClickableLabel::ClickableLabel(QWidget* parent)
     : QLabel(parent) {}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
+    if (isSignalConnected(QMetaMethod::fromSignal(&ClickableLabel::pressed))) {
+        event->accept();
+        emit pressed();
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         QLabel::mousePressEvent(event);
         return;

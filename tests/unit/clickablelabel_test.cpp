@@ -42,6 +42,24 @@ protected:
     int clicks = 0;
 };
 
+// A label that answers the press itself (a title that opens a menu) takes a press of any
+// button, and the double click's second press too.
+TEST_F(ClickableLabelTest, PressedComesForEveryButtonOnceListenedTo) {
+    int presses = 0;
+    QObject::connect(label, &ClickableLabel::pressed, [&] { ++presses; });
+    for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        const Qt::MouseButtons held = button;
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
+                          QPointF(label->mapToGlobal(QPoint(5, 5))), button, held, Qt::NoModifier);
+        press.ignore();
+        QCoreApplication::sendEvent(label, &press);
+        EXPECT_TRUE(press.isAccepted()) << int(button);
+    }
+    mouse(QEvent::MouseButtonDblClick, Qt::LeftButton, {5, 5});
+    EXPECT_EQ(presses, 4);
+    EXPECT_EQ(clicks, 0);
+}
+
 TEST_F(ClickableLabelTest, ClicksOnLeftReleaseOverTheLabel) {
     struct Case {
         const char* what;
