@@ -101,10 +101,8 @@ TFormPrincipal::TFormPrincipal(QWidget* parent)
     popup->setObjectName(QStringLiteral("PopupMenu1"));
     addEntries(popup, popupMenuTree());
 
-    connect(ui->SpeedButton1, &QToolButton::clicked, this,
-            [this] { guarded([this] { showHelpPage(MenuCommand::CustomisePage); }); });
-    connect(ui->SpeedButton2, &QToolButton::clicked, this,
-            [this] { guarded([this] { showHelpPage(MenuCommand::DonationsPage); }); });
+    bindGuarded(ui->SpeedButton1, this, [this] { showHelpPage(MenuCommand::CustomisePage); });
+    bindGuarded(ui->SpeedButton2, this, [this] { showHelpPage(MenuCommand::DonationsPage); });
 
     // The title opens the pop-up menu on the press of any button; the address on a click.
     connect(ui->Label1, &ClickableLabel::pressed, this,

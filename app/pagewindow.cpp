@@ -1,6 +1,7 @@
 #include "app/pagewindow.h"
 
 #include "platform/browsercontrol.h"
+#include "platform/guardedbinding.h"
 #include "platform/platform.h"
 #include "ui_tformpersonalizar.h"
 
@@ -49,10 +50,8 @@ TFormPersonalizar::TFormPersonalizar(QWidget* owner)
         move(frame.topLeft());
     }
 
-    connect(ui->SpeedButton1, &QToolButton::clicked, this,
-            [this] { guarded([this] { SpeedButton1Click(); }); });
-    connect(ui->SpeedButton2, &QToolButton::clicked, this,
-            [this] { guarded([this] { SpeedButton2Click(); }); });
+    bindGuarded(ui->SpeedButton1, this, &TFormPersonalizar::SpeedButton1Click);
+    bindGuarded(ui->SpeedButton2, this, &TFormPersonalizar::SpeedButton2Click);
 }
 
 TFormPersonalizar::~TFormPersonalizar() = default;
