@@ -87,12 +87,17 @@ FieldGraph::FieldGraph(FieldGraphHooks& hooks, LinkedFieldLayout layout)
     for (const FieldRow& entry : rows_) {
         if (entry.kind != RowKind::Leaf) {
             growTo<std::vector<Step>>(spreads_, entry.number, {});
-            spreads_[entry.number].push_back({&entry, true});
+            spreads_[entry.number].push_back({&entry, true, false});
         }
         if (entry.number == layout_.hub) continue;
         const int owner = ownerOf(entry);
         growTo<std::vector<Step>>(spreads_, owner, {});
-        spreads_[owner].push_back({&entry, false});
+        spreads_[owner].push_back({&entry, false, false});
+    }
+    for (std::vector<Step>& steps : spreads_) {
+        const auto last =
+            std::find_if(steps.rbegin(), steps.rend(), [](const Step& step) { return !step.own; });
+        if (last != steps.rend()) last->last = true;
     }
     // Every value a row reads exists before any field is bound.
     value(layout_.hub);
@@ -252,34 +257,52 @@ void FieldGraph::changed(int number) {
 }
 
 void FieldGraph::spread(int number) {
-    if (number == layout_.hub) return hubChanged(number);
-    const FieldRow* entry = row(number);
-    if (!entry) return;
-    if (entry->kind == RowKind::Leaf)
-        leafChanged(*entry);
-    else
-        hubChanged(number);
+    if (number == layout_.hub)
+        change(nullptr, number);
+    else if (const FieldRow* entry = row(number))
+        change(entry, number);
 }
 
 void FieldGraph::hubChanged(int hub) {
-    const FieldRow* own = hub == layout_.hub ? nullptr : row(hub);
-    const bool trailing = own && own->kind == RowKind::TrailingLockHub;
-    if (locked(hub)) return;
-    if (!trailing) setLocked(hub, true);
-    const ReadMode mode = !own && layout_.hubReading ? *layout_.hubReading : layout_.reading;
+    spread(hub);
+}
+
+void FieldGraph::leafChanged(const FieldRow& entry) {
+    change(&entry, entry.number);
+}
+
+// The walker's one step: the change of the window's hub (no row) or of a row.
+void FieldGraph::change(const FieldRow* own, int number) {
+    const RowKind kind = own ? own->kind : RowKind::GroupHub;
+    const bool trailing = kind == RowKind::TrailingLockHub;
+    const bool locksFirst = kind == RowKind::GroupHub || (own && own->lock == LeafLock::First);
+    if ((locksFirst || trailing) && locked(number)) return;
+    if (locksFirst) setLocked(number, true);
+    if (own && (own->activeOnly || own->lock == LeafLock::WhenActive) && number != activeField_)
+        return;
+    if (own && own->lock == LeafLock::WhenActive) {
+        if (locked(number)) return;
+        setLocked(number, true);
+    }
+    const std::optional<ReadMode> ownReading = own ? own->reading : layout_.hubReading;
     bool reading = true;
     try {
-        if (!read(hub, mode)) return;
+        if (!readRow(own, number, ownReading.value_or(layout_.reading))) return;
         reading = false;
         const std::optional<OverflowGuard>& guard = own ? own->typedGuard : layout_.hubGuard;
-        if (guard && values_[hub] > guard->limit) runGuard(*guard);
-        if (!hooks_.hubReady(hub)) return;
-        spreadFrom(hub, trailing);
+        if (guard && !(own && own->guardBeforeNarrowing) && values_[number] > guard->limit)
+            runGuard(*guard);
+        if (kind == RowKind::Leaf) {
+            writeParentOf(*own);
+        } else {
+            if (!hooks_.hubReady(number)) return;
+            spreadFrom(number, trailing);
+        }
     } catch (...) {
-        if (!hooks_.spreadFailed(hub, reading, std::current_exception())) throw;
+        if (!hooks_.spreadFailed(number, reading, std::current_exception())) throw;
         return;
     }
-    if (trailing) setLocked(hub, true);
+    if (trailing) setLocked(number, true);
 }
 
 void FieldGraph::spreadFrom(int hub, bool trailing) {
@@ -290,43 +313,80 @@ void FieldGraph::spreadFrom(int hub, bool trailing) {
             writeParentOf(target);
             continue;
         }
-        if (target.number == activeField_ || target.number == hub) continue;
-        // A hub already reached by this change keeps the text it was given, so the change
-        // spreads once and never rewrites a hub in another rounding.
-        if (target.kind == RowKind::GroupHub && locked(target.number)) continue;
-        if (trailing && locked(hub)) continue;
-        const double result = target.fromSource(Ext(values_[target.source])).toDouble();
-        if (target.spreadLimit && result > *target.spreadLimit) {
-            hooks_.overLimit(target.number);
-            return;
-        }
-        if (target.hasSpecialText) {
-            if (const std::optional<QString> text = hooks_.specialText(target.number)) {
-                field(target.number)->setText(*text);
-                continue;
+        if (target.number != hub && !skips(target) && !(trailing && locked(hub))) {
+            std::optional<QString> special;
+            if (target.hasSpecialText) special = hooks_.specialText(target.number);
+            if (special) {
+                field(target.number)->setText(*special);
+            } else {
+                const double result = target.fromSource(Ext(values_[target.source])).toDouble();
+                if (target.spreadLimit && result > *target.spreadLimit) {
+                    hooks_.overLimit(target.number);
+                    return;
+                }
+                writeField(target.number, result, target.form);
             }
         }
-        writeField(target.number, result, target.form);
+        if (trailing && step.last) setLocked(hub, true);
     }
 }
 
-void FieldGraph::leafChanged(const FieldRow& entry) {
-    bool reading = true;
-    try {
-        if (!read(entry.number, layout_.reading)) return;
-        reading = false;
-        if (entry.typedGuard && values_[entry.number] > entry.typedGuard->limit)
-            runGuard(*entry.typedGuard);
-        writeParentOf(entry);
-    } catch (...) {
-        if (!hooks_.spreadFailed(entry.number, reading, std::current_exception())) throw;
+bool FieldGraph::skips(const FieldRow& target) const {
+    switch (target.skip) {
+    case SpreadSkip::Auto:
+        // A hub already reached by this change keeps the text it was given, so the change
+        // spreads once and never rewrites a hub in another rounding.
+        return target.number == activeField_ ||
+               (target.kind == RowKind::GroupHub && locked(target.number));
+    case SpreadSkip::Locked:
+        return locked(target.number);
+    case SpreadSkip::ActiveOrLocked:
+        return target.number == activeField_ || locked(target.number);
     }
+    return false;
 }
 
 void FieldGraph::writeParentOf(const FieldRow& entry) {
-    if (entry.parent == activeField_ || locked(entry.parent)) return;
+    switch (entry.parentWrite) {
+    case ParentWrite::UnlessParentBusy:
+        if (entry.parent == activeField_ || locked(entry.parent)) return;
+        break;
+    case ParentWrite::UnlessParentLocked:
+        if (locked(entry.parent)) return;
+        break;
+    case ParentWrite::Always:
+        break;
+    case ParentWrite::WhenActive:
+        if (entry.number != activeField_) return;
+        break;
+    case ParentWrite::WhenFocused:
+        if (!field(entry.number)->hasInputFocus() || entry.parent == activeField_) return;
+        break;
+    case ParentWrite::HandOver: {
+        const double parentValue = entry.toParent(Ext(values_[entry.number])).toDouble();
+        activeField_ = entry.parent;
+        writeField(entry.parent, parentValue, entry.parentForm);
+        return;
+    }
+    }
     writeField(entry.parent, entry.toParent(Ext(values_[entry.number])).toDouble(),
                entry.parentForm);
+}
+
+bool FieldGraph::readRow(const FieldRow* own, int number, ReadMode mode) {
+    if (own && own->guardBeforeNarrowing && own->typedGuard) {
+        // Judged before narrowing, so that a text beyond the range of a double meets the
+        // guard too; the guard starts the window afresh and nothing is left to write.
+        const std::optional<Ext> read = quietValue(number, mode == ReadMode::QuietAlways);
+        if (!read) return false;
+        if (*read > Ext(own->typedGuard->limit)) {
+            runGuard(*own->typedGuard);
+            return false;
+        }
+        value(number) = read->toDouble();
+        return true;
+    }
+    return this->read(number, mode);
 }
 
 bool FieldGraph::read(int number, ReadMode mode) {
@@ -335,6 +395,12 @@ bool FieldGraph::read(int number, ReadMode mode) {
         return readField(number);
     case ReadMode::Quiet:
         return readFieldQuietly(number);
+    case ReadMode::QuietAlways: {
+        const std::optional<Ext> read = quietValue(number, true);
+        if (!read) return false;
+        value(number) = read->toDouble();
+        return true;
+    }
     case ReadMode::Raising: {
         const bool typed = field(number)->hasInputFocus();
         const EntryReading reading = classifyAndRead(number, typed);

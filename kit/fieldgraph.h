@@ -79,11 +79,13 @@ enum class KeyActivation {
     KeyPressOnly,       // the key press only
 };
 
-// How a change reads the text of its field.
+// How a change reads the text of its field. Only a text being typed (the field has the input
+// focus) is read, except under QuietAlways; otherwise the value stored with the text stands.
 enum class ReadMode {
-    Messaged, // a typed text that is not a number gets the conversion message, the window empties
-    Quiet,    // such a text just stops the change
-    Raising,  // such a text raises UnreadableNumber, for the window's spreadFailed to answer
+    Messaged,    // a text that is not a number gets the conversion message, the window empties
+    Quiet,       // such a text just stops the change
+    QuietAlways, // the same, reading the text on every change, texts the graph wrote included
+    Raising,     // such a text raises UnreadableNumber, for the window's spreadFailed to answer
 };
 
 // A typed text that is not a number, under ReadMode::Raising.
@@ -96,8 +98,35 @@ public:
 enum class RowKind {
     Leaf,            // its change writes its parent
     GroupHub,        // locks itself, then writes its parent and the rows it owns
-    TrailingLockHub, // writes its parent and its rows, then locks itself; once a change nested
-                     // in its own has locked it, it writes no more of its rows
+    TrailingLockHub, // writes its parent and the rows it owns, locking itself once the last of
+                     // them is written; once a change nested in its own has locked it, it
+                     // writes no more of its rows
+    Relay,           // carries no lock: every change writes its parent and the rows it owns
+};
+
+// A lock a leaf takes on its own change.
+enum class LeafLock {
+    None,
+    First,      // before anything else: a locked leaf ignores its changes
+    WhenActive, // once its change is found to be the active field's
+};
+
+// When a change writes the row's parent.
+enum class ParentWrite {
+    UnlessParentBusy,   // unless the parent is the active field or locked
+    UnlessParentLocked, // unless the parent is locked
+    Always,
+    WhenActive,  // only when the field is the active one
+    WhenFocused, // only when the field has the input focus and the parent is not active
+    HandOver,    // always, making the parent the active field first, so that its own change
+                 // carries the value on towards a hub
+};
+
+// When a spread passes over the row.
+enum class SpreadSkip {
+    Auto,           // when it is the active field, or a group hub and locked
+    Locked,         // when it is locked
+    ActiveOrLocked, // when it is the active field or locked
 };
 
 // One row of a field graph. When the graph spreads from the hub that owns the row (the first
@@ -122,6 +151,16 @@ struct FieldRow {
     // The window may give the field a text of its own in place of the computed one
     // (specialText).
     bool hasSpecialText = false;
+    // How the field reads its text, when not as the layout says.
+    std::optional<ReadMode> reading = std::nullopt;
+    // The typed guard is judged on the value read, before it is narrowed to a double, and the
+    // change stops once it has run.
+    bool guardBeforeNarrowing = false;
+    LeafLock lock = LeafLock::None;
+    // Only the active field's change is carried on.
+    bool activeOnly = false;
+    ParentWrite parentWrite = ParentWrite::UnlessParentBusy;
+    SpreadSkip skip = SpreadSkip::Auto;
 };
 
 // A row of `unitsOfParent` parent units: the reciprocal, formed at extended precision,
@@ -229,7 +268,8 @@ public:
 private:
     struct Step {
         const FieldRow* row;
-        bool own; // the hub's own row: its parent is written here
+        bool own;  // the hub's own row: its parent is written here
+        bool last; // the last row the hub owns
     };
 
     void keyDown(EditBox& box, int keyCode);
@@ -237,8 +277,11 @@ private:
     void changed(int number);
     void activate(EditBox& box);
     void nameByUnit(QWidget& form, EditBox& box, int number);
+    void change(const FieldRow* own, int number);
     void spreadFrom(int hub, bool trailing);
+    bool skips(const FieldRow& target) const;
     void writeParentOf(const FieldRow& row);
+    bool readRow(const FieldRow* row, int number, ReadMode mode);
     int ownerOf(const FieldRow& row) const;
     bool isHub(int number) const;
 
