@@ -52,6 +52,7 @@ bool FieldGraphHooks::hubReady(int) {
     return true;
 }
 void FieldGraphHooks::overLimit(int) {}
+void FieldGraphHooks::spreadDone(int) {}
 bool FieldGraphHooks::spreadFailed(int, bool, std::exception_ptr) {
     return false;
 }
@@ -225,6 +226,9 @@ void FieldGraph::keyDown(EditBox& box, int keyCode) {
         break;
     case KeyActivation::KeyPressOnly:
         break;
+    case KeyActivation::FocusFollows:
+        if (keyCode == kDeleteKey) clearLocks();
+        break;
     }
 }
 
@@ -296,7 +300,7 @@ void FieldGraph::change(const FieldRow* own, int number) {
             writeParentOf(*own);
         } else {
             if (!hooks_.hubReady(number)) return;
-            spreadFrom(number, trailing);
+            if (spreadFrom(number, trailing)) hooks_.spreadDone(number);
         }
     } catch (...) {
         if (!hooks_.spreadFailed(number, reading, std::current_exception())) throw;
@@ -305,8 +309,8 @@ void FieldGraph::change(const FieldRow* own, int number) {
     if (trailing) setLocked(number, true);
 }
 
-void FieldGraph::spreadFrom(int hub, bool trailing) {
-    if (hub >= static_cast<int>(spreads_.size())) return;
+bool FieldGraph::spreadFrom(int hub, bool trailing) {
+    if (hub >= static_cast<int>(spreads_.size())) return true;
     for (const Step& step : spreads_[hub]) {
         const FieldRow& target = *step.row;
         if (step.own) {
@@ -322,13 +326,14 @@ void FieldGraph::spreadFrom(int hub, bool trailing) {
                 const double result = target.fromSource(Ext(values_[target.source])).toDouble();
                 if (target.spreadLimit && result > *target.spreadLimit) {
                     hooks_.overLimit(target.number);
-                    return;
+                    return false;
                 }
                 writeField(target.number, result, target.form);
             }
         }
         if (trailing && step.last) setLocked(hub, true);
     }
+    return true;
 }
 
 bool FieldGraph::skips(const FieldRow& target) const {
@@ -338,6 +343,8 @@ bool FieldGraph::skips(const FieldRow& target) const {
         // spreads once and never rewrites a hub in another rounding.
         return target.number == activeField_ ||
                (target.kind == RowKind::GroupHub && locked(target.number));
+    case SpreadSkip::Active:
+        return target.number == activeField_;
     case SpreadSkip::Locked:
         return locked(target.number);
     case SpreadSkip::ActiveOrLocked:
@@ -399,6 +406,21 @@ bool FieldGraph::read(int number, ReadMode mode) {
         const std::optional<Ext> read = quietValue(number, true);
         if (!read) return false;
         value(number) = read->toDouble();
+        return true;
+    }
+    case ReadMode::MessagedKeep: {
+        EditBox* box = field(number);
+        if (!box->hasInputFocus())
+            return classifyText(box->text(), separator()) == EntryClass::Convertible;
+        const EntryReading reading = readEntry(box->text(), separator());
+        if (!reading.complete()) return false;
+        parseError = !reading.value;
+        if (parseError) {
+            platform().messageBox(nullptr, QStringLiteral("Error de conversión"),
+                                  MessageIcon::Information, notANumberMessage(box->text()));
+            return false;
+        }
+        value(number) = narrow(*reading.value);
         return true;
     }
     case ReadMode::Raising: {

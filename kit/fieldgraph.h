@@ -77,15 +77,19 @@ enum class KeyActivation {
     AllKeysAndKeyPress, // key down for every key, and the key press again
     DeleteOnly,         // key down only for Delete; the key press for every character
     KeyPressOnly,       // the key press only
+    FocusFollows,       // the key press; Delete's key down clears the locks only, and the
+                        // window makes the field that takes the focus the active one
 };
 
 // How a change reads the text of its field. Only a text being typed (the field has the input
 // focus) is read, except under QuietAlways; otherwise the value stored with the text stands.
 enum class ReadMode {
-    Messaged,    // a text that is not a number gets the conversion message, the window empties
-    Quiet,       // such a text just stops the change
-    QuietAlways, // the same, reading the text on every change, texts the graph wrote included
-    Raising,     // such a text raises UnreadableNumber, for the window's spreadFailed to answer
+    Messaged,     // a text that is not a number gets the conversion message, the window empties
+    Quiet,        // such a text just stops the change
+    QuietAlways,  // the same, reading the text on every change, texts the graph wrote included
+    Raising,      // such a text raises UnreadableNumber, for the window's spreadFailed to answer
+    MessagedKeep, // the conversion message, but neither it nor an emptied text empties the
+                  // window: the change just stops
 };
 
 // A typed text that is not a number, under ReadMode::Raising.
@@ -125,6 +129,7 @@ enum class ParentWrite {
 // When a spread passes over the row.
 enum class SpreadSkip {
     Auto,           // when it is the active field, or a group hub and locked
+    Active,         // when it is the active field, locked or not
     Locked,         // when it is locked
     ActiveOrLocked, // when it is the active field or locked
 };
@@ -196,6 +201,8 @@ public:
     virtual bool hubReady(int hub);
     // A spread stopped at a row's spreadLimit.
     virtual void overLimit(int number);
+    // A hub has written every row it owns.
+    virtual void spreadDone(int hub);
     // An error raised while the field read its text (`reading`) or spread its value, in this
     // change or one nested in it; true when the window has answered it.
     virtual bool spreadFailed(int number, bool reading, std::exception_ptr error);
@@ -278,7 +285,7 @@ private:
     void activate(EditBox& box);
     void nameByUnit(QWidget& form, EditBox& box, int number);
     void change(const FieldRow* own, int number);
-    void spreadFrom(int hub, bool trailing);
+    bool spreadFrom(int hub, bool trailing);
     bool skips(const FieldRow& target) const;
     void writeParentOf(const FieldRow& row);
     bool readRow(const FieldRow* row, int number, ReadMode mode);
