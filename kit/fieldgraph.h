@@ -223,6 +223,9 @@ protected:
 class FieldGraph {
 public:
     FieldGraph(FieldGraphHooks& hooks, LinkedFieldLayout layout);
+    // Each hub's spread points into the graph's own rows.
+    FieldGraph(const FieldGraph&) = delete;
+    FieldGraph& operator=(const FieldGraph&) = delete;
 
     // Binds every edit box of `form` named "Edit<n>", each named by its unit label.
     void bind(QWidget& form);
