@@ -1,8 +1,11 @@
+#include "app/windowcatalog.h"
 #include "kit/fieldgraph.h"
 #include "platform/editbox.h"
 #include "platform/scriptedplatform.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QLabel>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -157,6 +160,27 @@ TEST_F(FieldGraphTest, AnEmptiedFieldEmptiesTheWindow) {
     window.type(4, QString());
     for (int number = 1; number <= kFields; ++number)
         EXPECT_EQ(window.text(number), QString()) << number;
+}
+
+// The angle window walks its fields on a graph of its own: its unit labels name them too.
+TEST_F(FieldGraphTest, TheAngleWindowsFieldsAreNamedByTheirUnitLabels) {
+    const std::unique_ptr<QDialog> window(createWindow(QStringLiteral("TFormAngulo"), nullptr));
+    ASSERT_TRUE(window);
+    const std::pair<const char*, const char*> cases[] = {
+        {"Edit1", "radián"},
+        {"Edit2", "grado sexagesimal [°]"},
+        {"Edit5", "grado centesimal [g]"},
+        {"Edit10", "''"},
+    };
+    for (const auto& [name, unit] : cases) {
+        auto* field = window->findChild<EditBox*>(QString::fromLatin1(name));
+        ASSERT_TRUE(field) << name;
+        EXPECT_EQ(field->accessibleName(), QString::fromUtf8(unit)) << name;
+        auto* label =
+            window->findChild<QLabel*>(QStringLiteral("Label") + QString::fromLatin1(name).mid(4));
+        ASSERT_TRUE(label) << name;
+        EXPECT_EQ(label->buddy(), field) << name;
+    }
 }
 
 } // namespace
