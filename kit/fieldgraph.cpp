@@ -71,7 +71,8 @@ template <typename T> void growTo(std::vector<T>& table, int number, T fill) {
 
 FieldGraph::FieldGraph(FieldGraphHooks& hooks, LinkedFieldLayout layout)
     : hooks_(hooks)
-    , layout_(std::move(layout)) {
+    , layout_(std::move(layout))
+    , openingSeparator_(layout_.separatorAtOpening ? platform().decimalSeparator() : QChar()) {
     for (std::size_t index = 0; index < layout_.fields.size(); ++index) {
         const LinkedField& linked = layout_.fields[index];
         growTo(linkedIndex_, linked.number, -1);
@@ -235,8 +236,7 @@ void FieldGraph::keyDown(EditBox& box, int keyCode) {
 void FieldGraph::keyPress(EditBox& box, char16_t& key) {
     if (layout_.activation != KeyActivation::AllKeys) activate(box);
     try {
-        key = FilterNumericKey(key, {box.text(), box.selStart(), box.selLength()},
-                               platform().decimalSeparator());
+        key = FilterNumericKey(key, {box.text(), box.selStart(), box.selLength()}, separator());
     } catch (...) {
         const EditBox* active = field(activeField_);
         platform().plainMessage((active ? active->text() : QString()) +

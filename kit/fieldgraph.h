@@ -188,6 +188,9 @@ struct LinkedFieldLayout {
     std::optional<QPoint> position;
     // Escape closes the window from any of its fields.
     bool closesOnEscape = false;
+    // Numbers are read and written with the decimal separator of the window's opening, not
+    // with the one the platform reports at the time.
+    bool separatorAtOpening = false;
 };
 
 // What a window adds to the graph that walks its fields.
@@ -273,7 +276,9 @@ public:
     void clearLocks();
 
     bool parseError = false;
-    QChar separator() const { return platform().decimalSeparator(); }
+    QChar separator() const {
+        return layout_.separatorAtOpening ? openingSeparator_ : platform().decimalSeparator();
+    }
 
 private:
     struct Step {
@@ -307,6 +312,7 @@ private:
     std::vector<char> locks_;                // by number
     std::vector<int> handling_;              // changes running, by number
     int activeField_ = 1;
+    QChar openingSeparator_;
     ChangeNesting nesting_;
 };
 

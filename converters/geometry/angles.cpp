@@ -54,6 +54,7 @@ LinkedFieldLayout angleLayout() {
     layout.hub = kRadian;
     layout.activation = KeyActivation::FocusFollows;
     layout.reading = ReadMode::MessagedKeep;
+    layout.separatorAtOpening = true;
     FieldRow degrees{
         kDegree,     kRadian,          [](Ext x) { return Ext(DegreesFromRadians(x.toDouble())); },
         generalForm, kRadian,          [](Ext x) { return Ext(RadiansFromDegrees(x.toDouble())); },
@@ -80,7 +81,7 @@ TFormAngulo::TFormAngulo(QWidget* owner)
     , ui(std::make_unique<Ui::TFormAngulo>())
     , graph_(*this, angleLayout()) {
     ui->setupUi(this);
-    separator_ = platform().decimalSeparator();
+    separator_ = graph_.separator();
     graph_.bind(*this);
     for (EditBox* field : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit6,
                            ui->Edit7, ui->Edit8, ui->Edit9, ui->Edit10})
