@@ -13,8 +13,28 @@ constexpr long double kMetricHorsepowerHour[] = {3600, 75, 9.80665L};
 
 // A unit of `joules` joules: the cascade divides by it (as the reciprocal at full
 // precision), the field's own change multiplies by it.
-LinkedField unit(int number, long double joules) {
-    return {number, kJoule, times({per(joules)}), generalForm, times({joules}), generalForm};
+FieldRow unit(int number, long double joules) {
+    return scaledRow(number, kJoule, joules, generalForm);
+}
+
+// A row whose conversions are its own.
+FieldRow row(int number, int source, Conversion fromSource, Conversion toHub) {
+    return {number,           source,     std::move(fromSource), generalForm, kJoule,
+            std::move(toHub), generalForm};
+}
+
+// The electronvolt: a value typed in beyond the limit starts the window afresh at one joule.
+FieldRow electronvolt() {
+    FieldRow row = unit(kElectronvolt, kElectronvoltJoules);
+    row.typedGuard = OverflowGuard{1e300,
+                                   QStringLiteral("¿Dónde quieres llegar hoy...?"),
+                                   QStringLiteral("No será mucho...?"),
+                                   MessageIcon::Warning,
+                                   kJoule,
+                                   0.0,
+                                   QStringLiteral("1")};
+    row.typedGuard->valueField = kElectronvolt;
+    return row;
 }
 
 LinkedFieldLayout energyLayout() {
@@ -22,19 +42,18 @@ LinkedFieldLayout energyLayout() {
     layout.hub = kJoule;
     layout.activation = KeyActivation::DeleteOnly;
     const auto& hp = kMetricHorsepowerHour;
-    layout.fields = {
-        {2, kJoule, times({}), generalForm, times({}), generalForm},
-        {3, kJoule, times({10000000}), generalForm, times({1e-7L}), generalForm},
+    layout.rows = {
+        row(2, kJoule, times({}), times({})),
+        row(3, kJoule, times({10000000}), times({1e-7L})),
         unit(4, 3600000),
         unit(5, 3600),
-        unit(kElectronvolt, kElectronvoltJoules),
+        electronvolt(),
         unit(7, 1.60218e-13L),
         unit(8, 2.17987e-18L),
-        {9, kJoule, times({}), generalForm, times({}), generalForm},
+        row(9, kJoule, times({}), times({})),
         unit(10, 9.80665L),
         unit(11, 2684523.6L),
-        {29, kJoule, times({per(hp[0]), per(hp[1]), per(hp[2])}), generalForm,
-         times({hp[0], hp[1], hp[2]}), generalForm},
+        row(29, kJoule, times({per(hp[0]), per(hp[1]), per(hp[2])}), times({hp[0], hp[1], hp[2]})),
         unit(12, 1.35582L),
         unit(13, 0.112985L),
         unit(14, 0.101325L),
@@ -52,21 +71,9 @@ LinkedFieldLayout energyLayout() {
         unit(26, 4.35975e-18L),
         unit(27, 8.987e13L),
         // The quad follows the therm (EEG) written just before it: 1E15 BTU.
-        {28, 19, times({1e-10L}), generalForm, times({1.05506e18L}), generalForm},
+        row(28, 19, times({1e-10L}), times({1.05506e18L})),
     };
     return layout;
-}
-
-OverflowGuard electronvoltGuard() {
-    OverflowGuard guard{1e300,
-                        QStringLiteral("¿Dónde quieres llegar hoy...?"),
-                        QStringLiteral("No será mucho...?"),
-                        MessageIcon::Warning,
-                        kJoule,
-                        0.0,
-                        QStringLiteral("1")};
-    guard.valueField = kElectronvolt;
-    return guard;
 }
 
 } // namespace
@@ -80,20 +87,5 @@ TFormEnergia::TFormEnergia(QWidget* owner)
 }
 
 TFormEnergia::~TFormEnergia() = default;
-
-void TFormEnergia::fieldChanged(int number) {
-    if (number == kElectronvolt)
-        Edit6Change();
-    else
-        LinkedFieldWindow::fieldChanged(number);
-}
-
-void TFormEnergia::Edit6Change() {
-    if (!readField(kElectronvolt)) return;
-    const OverflowGuard guard = electronvoltGuard();
-    // Emptying the hub empties the window, and the queued "1" then converts one joule.
-    if (value(kElectronvolt) > guard.limit) runGuard(guard);
-    writeBack(*linkedField(kElectronvolt));
-}
 
 } // namespace zerval

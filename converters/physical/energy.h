@@ -18,12 +18,7 @@ public:
     explicit TFormEnergia(QWidget* owner);
     ~TFormEnergia() override;
 
-protected:
-    void fieldChanged(int number) override;
-
 private:
-    void Edit6Change();
-
     std::unique_ptr<Ui::TFormEnergia> ui;
 };
 

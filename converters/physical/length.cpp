@@ -11,37 +11,59 @@ namespace {
 constexpr long double kFathomPerCentimetre = 0.0054680664916885394L; // 1/182.88
 constexpr long double kSixth = 0.166666666666666667L;
 
-// Every field but the centimetre hub, with its parent: the parent writes the child by the
-// first conversion, the child writes its parent by the second.
-LinkedFieldLayout lengthLayout() {
-    LinkedFieldLayout layout;
-    layout.hub = 3;
-    layout.activation = KeyActivation::AllKeys;
-    layout.fields = {
-        {2, 3, times({0.01L}), resultForm, times({100}), resultForm},
-        {1, 3, times({0.00001L}), sevenDecimalForm, times({100000}), resultForm},
-        {7, 3, times({kFathomPerCentimetre}), resultForm, times({182.88L}), resultForm},
-        {11, 3, times({10}), resultForm, times({0.1L}), resultForm},
-        {12, 2, times({0.01L}), resultForm, times({100}), resultForm},
-        {13, 2, times({0.1L}), resultForm, times({10}), resultForm},
-        {14, 2, times({10}), resultForm, times({0.1L}), resultForm},
-        {15, 1, times({0.1L}), sevenDecimalForm, times({10}), resultForm},
-        // Astronomical units are tiny beside a myriametre: written unrounded.
-        {16, 15, times({6.684581e-8L}), generalForm, times({14959800.771357247194L}), resultForm},
-        {17, 15, times({1.057021e-12L}), generalForm, times({946054997961.25143856L}), resultForm},
-        {19, 15, times({3.240735e-13L}), generalForm, times({3085719751846.4175336L}), resultForm},
-        // The chain of this window is 11 fathoms.
-        {8, 7, times({0.0909090909090909091L}), resultForm, times({11}), resultForm},
-        {9, 7, times({0.00113636363636363636L}), sevenDecimalForm, times({880}), sevenDecimalForm},
-        // The nautical mile of 6080 ft.
-        {10, 7, times({6, 0.000164473684210526316L}), sevenDecimalForm, times({6080, kSixth}),
-         sevenDecimalForm},
-        {6, 7, times({2}), resultForm, times({0.5L}), resultForm},
-        {5, 7, times({6}), resultForm, times({kSixth}), resultForm},
-        {4, 7, times({72}), resultForm, times({0.0138888888888888889L}), resultForm},
-        {18, 4, times({1000}), resultForm, times({0.001L}), sevenDecimalForm},
-    };
-    return layout;
+constexpr int kCentimetre = 3;
+constexpr int kFathom = 7;
+constexpr int kMillimetre = 11;
+constexpr int kNauticalMile = 10;
+constexpr int kFoot = 5;
+constexpr int kInch = 4;
+constexpr int kMil = 18;
+
+// A field of the tree: its parent writes it by the first conversion, it writes its parent by
+// the second.
+FieldRow node(int number, int parent, Conversion fromParent, TextForm form, Conversion toParent,
+              TextForm parentForm) {
+    return {number, parent, std::move(fromParent), form, parent, std::move(toParent), parentForm};
+}
+
+// A field that writes its children whenever its text changes, and its parent only when it is
+// the field being typed in; it reads its text every time.
+FieldRow relay(FieldRow row) {
+    row.kind = RowKind::Relay;
+    row.parentWrite = ParentWrite::WhenActive;
+    return row;
+}
+
+// A field typed into hands its value over to its parent, making it the active field. Some
+// take their lock on any change, others only when they are the active field.
+FieldRow handingOver(FieldRow row, LeafLock lock) {
+    row.lock = lock;
+    row.activeOnly = true;
+    row.parentWrite = ParentWrite::HandOver;
+    row.skip = SpreadSkip::ActiveOrLocked;
+    return row;
+}
+
+FieldRow skipping(FieldRow row, SpreadSkip skip) {
+    row.skip = skip;
+    return row;
+}
+
+FieldRow writing(FieldRow row, ParentWrite write, bool activeOnly) {
+    row.parentWrite = write;
+    row.activeOnly = activeOnly;
+    return row;
+}
+
+FieldRow withGuard(FieldRow row, const OverflowGuard& guard) {
+    row.typedGuard = guard;
+    row.guardBeforeNarrowing = true;
+    return row;
+}
+
+FieldRow withSpecialText(FieldRow row) {
+    row.hasSpecialText = true;
+    return row;
 }
 
 // A millimetre or mil value too big to carry through the tree: one metre is typed in
@@ -71,6 +93,78 @@ const OverflowGuard& brokenTreeGuard() {
     return guard;
 }
 
+// The centimetre is the hub of the metric side, the fathom the hub of the imperial side. The
+// rows are in the order each field writes its children; the fathom writes its children, then
+// locks itself and writes the centimetre.
+LinkedFieldLayout lengthLayout() {
+    const TextForm r6 = resultForm;
+    const TextForm r7 = sevenDecimalForm;
+    const TextForm general = generalForm;
+    const auto always = ParentWrite::Always;
+    const auto focused = ParentWrite::WhenFocused;
+    const auto locked = SpreadSkip::Locked;
+    LinkedFieldLayout layout;
+    layout.hub = kCentimetre;
+    layout.activation = KeyActivation::AllKeys;
+    layout.reading = ReadMode::QuietAlways;
+    layout.hubReading = ReadMode::Quiet;
+    // The chain of this window is 11 fathoms.
+    FieldRow fathom =
+        node(kFathom, kCentimetre, times({kFathomPerCentimetre}), r6, times({182.88L}), r6);
+    fathom.kind = RowKind::TrailingLockHub;
+    fathom.reading = ReadMode::Quiet;
+    fathom.parentWrite = ParentWrite::UnlessParentLocked;
+    fathom.skip = locked;
+    FieldRow millimetre = node(kMillimetre, kCentimetre, times({10}), r6, times({0.1L}), r6);
+    millimetre.lock = LeafLock::First;
+    millimetre.reading = ReadMode::Quiet;
+    millimetre.parentWrite = ParentWrite::UnlessParentLocked;
+    millimetre.skip = locked;
+    layout.rows = {
+        writing(node(8, kFathom, times({0.0909090909090909091L}), r6, times({11}), r6), focused,
+                true),
+        writing(node(9, kFathom, times({0.00113636363636363636L}), r7, times({880}), r7), always,
+                true),
+        // The nautical mile of 6080 ft.
+        withSpecialText(writing(node(kNauticalMile, kFathom, times({6, 0.000164473684210526316L}),
+                                     r7, times({6080, kSixth}), r7),
+                                always, true)),
+        writing(node(6, kFathom, times({2}), r6, times({0.5L}), r6), always, true),
+        withSpecialText(
+            writing(node(kFoot, kFathom, times({6}), r6, times({kSixth}), r6), focused, false)),
+        withSpecialText(
+            relay(node(kInch, kFathom, times({72}), r6, times({0.0138888888888888889L}), r6))),
+        // The mil, computed from the inch text as written.
+        withGuard(skipping(handingOver(node(kMil, kInch, times({1000}), r6, times({0.001L}), r7),
+                                       LeafLock::WhenActive),
+                           locked),
+                  bigNumberGuard()),
+        relay(node(2, kCentimetre, times({0.01L}), r6, times({100}), r6)),
+        handingOver(node(12, 2, times({0.01L}), r6, times({100}), r6), LeafLock::First),
+        handingOver(node(13, 2, times({0.1L}), r6, times({10}), r6), LeafLock::First),
+        handingOver(node(14, 2, times({10}), r6, times({0.1L}), r6), LeafLock::WhenActive),
+        // The kilometre carries the astronomical units, from the myriametre value.
+        relay(node(1, kCentimetre, times({0.00001L}), r7, times({100000}), r6)),
+        handingOver(node(15, 1, times({0.1L}), r7, times({10}), r6), LeafLock::First),
+        // Astronomical units are tiny beside a myriametre: written unrounded.
+        skipping(handingOver(node(16, 15, times({6.684581e-8L}), general,
+                                  times({14959800.771357247194L}), r6),
+                             LeafLock::WhenActive),
+                 locked),
+        skipping(handingOver(node(17, 15, times({1.057021e-12L}), general,
+                                  times({946054997961.25143856L}), r6),
+                             LeafLock::WhenActive),
+                 locked),
+        skipping(handingOver(node(19, 15, times({3.240735e-13L}), general,
+                                  times({3085719751846.4175336L}), r6),
+                             LeafLock::WhenActive),
+                 locked),
+        fathom,
+        withGuard(millimetre, bigNumberGuard()),
+    };
+    return layout;
+}
+
 } // namespace
 
 TForm3::TForm3(QWidget* owner)
@@ -83,179 +177,23 @@ TForm3::TForm3(QWidget* owner)
 
 TForm3::~TForm3() = default;
 
-void TForm3::fieldChanged(int number) {
-    using Handler = void (TForm3::*)(int);
-    struct Binding {
-        int field;
-        Handler handler;
-    };
-    // Fields that share a handler; the others have their own.
-    static const Binding shared[] = {
-        {6, &TForm3::writeFathomWhenActive},  {9, &TForm3::writeFathomWhenActive},
-        {10, &TForm3::writeFathomWhenActive}, {12, &TForm3::handOverLockingFirst},
-        {13, &TForm3::handOverLockingFirst},  {15, &TForm3::handOverLockingFirst},
-        {14, &TForm3::handOverWhenActive},    {16, &TForm3::handOverWhenActive},
-        {17, &TForm3::handOverWhenActive},    {19, &TForm3::handOverWhenActive},
-    };
-    for (const Binding& binding : shared)
-        if (binding.field == number) return (this->*binding.handler)(number);
-    switch (number) {
-    case 1:
-        return Edit1Change();
-    case 2:
-        return Edit2Change();
-    case 3:
-        return Edit3Change();
-    case 4:
-        return Edit4Change();
-    case 5:
-        return Edit5Change();
-    case 7:
-        return Edit7Change();
-    case 8:
-        return Edit8Change();
-    case 11:
-        return Edit11Change();
-    case 18:
-        return Edit18Change();
-    default:
-        return;
-    }
-}
-
-bool TForm3::read(int number, bool always) {
-    const std::optional<Ext> read = quietValue(number, always);
-    if (!read) return false;
-    value(number) = read->toDouble();
-    return true;
-}
-
-// The metric hub.
-void TForm3::Edit3Change() {
-    if (locked(3)) return;
-    setLocked(3, true);
-    if (!read(3, false)) return;
-    if (activeField() != 2) writeChild(tree(2));
-    if (activeField() != 1) writeChild(tree(1));
-    if (!locked(7)) writeChild(tree(7));
-    if (!locked(11)) writeChild(tree(11));
-}
-
-// The imperial hub. It locks itself only once its own children are written, so that the
-// metric hub it then writes does not write it back.
-void TForm3::Edit7Change() {
-    if (locked(7)) return;
-    if (!read(7, false)) return;
-    for (int child : {8, 9, 10, 6, 5, 4})
-        if (child != activeField()) writeFromFathom(child);
-    setLocked(7, true);
-    if (!locked(3)) writeParent(tree(7));
-}
-
 // A nautical mile of exactly 6080 ft and 72960 in, whatever the fathom's rounding says. The
-// field's own handler reads these texts; no value is stored for them here.
-void TForm3::writeFromFathom(int number) {
-    QString special;
-    if (number == 10 && field(7)->text() == QStringLiteral("1013,33333"))
-        special = QStringLiteral("1");
-    else if (field(10)->text() == QStringLiteral("1") && number == 5)
-        special = QStringLiteral("6080");
-    else if (field(10)->text() == QStringLiteral("1") && number == 4)
-        special = QStringLiteral("72960");
-    if (special.isEmpty())
-        writeChild(tree(number));
-    else
-        field(number)->setText(special);
+// field's own change reads these texts; no value is stored for them here.
+std::optional<QString> TForm3::specialText(int number) {
+    if (number == kNauticalMile && field(kFathom)->text() == QStringLiteral("1013,33333"))
+        return QStringLiteral("1");
+    if (field(kNauticalMile)->text() == QStringLiteral("1") && number == kFoot)
+        return QStringLiteral("6080");
+    if (field(kNauticalMile)->text() == QStringLiteral("1") && number == kInch)
+        return QStringLiteral("72960");
+    return std::nullopt;
 }
 
-// The kilometre carries the astronomical units, from the myriametre value.
-void TForm3::Edit1Change() {
-    if (!read(1, true)) return;
-    if (activeField() == 1) writeParent(tree(1));
-    if (activeField() != 15 && !locked(15)) writeChild(tree(15));
-    for (int child : {16, 17, 19})
-        if (!locked(child)) writeChild(tree(child));
-}
-
-void TForm3::Edit2Change() {
-    if (!read(2, true)) return;
-    if (activeField() == 2) writeParent(tree(2));
-    for (int child : {12, 13, 14})
-        if (child != activeField() && !locked(child)) writeChild(tree(child));
-}
-
-// The inch carries the mil, computed from the inch text as written.
-void TForm3::Edit4Change() {
-    if (!read(4, true)) return;
-    if (activeField() == 4) writeParent(tree(4));
-    if (!locked(18)) writeChild(tree(18));
-}
-
-void TForm3::Edit5Change() {
-    if (!read(5, true)) return;
-    if (activeField() == 7 || !field(5)->hasInputFocus()) return;
-    writeParent(tree(5));
-}
-
-void TForm3::Edit8Change() {
-    if (activeField() != 8) return;
-    if (!read(8, true)) return;
-    if (field(7)->hasInputFocus() || !field(8)->hasInputFocus()) return;
-    writeParent(tree(8));
-}
-
-void TForm3::writeFathomWhenActive(int number) {
-    if (activeField() != number) return;
-    if (!read(number, true)) return;
-    writeParent(tree(number));
-}
-
-void TForm3::handOverLockingFirst(int number) {
-    if (locked(number)) return;
-    setLocked(number, true);
-    if (activeField() != number) return;
-    if (!read(number, true)) return;
-    handOver(tree(number));
-}
-
-void TForm3::handOverWhenActive(int number) {
-    if (activeField() != number || locked(number)) return;
-    setLocked(number, true);
-    if (!read(number, true)) return;
-    handOver(tree(number));
-}
-
-void TForm3::Edit11Change() {
-    if (locked(11)) return;
-    setLocked(11, true);
-    // Judged before narrowing, so that a text beyond the range of a double meets the guard too.
-    const std::optional<Ext> millimetres = quietValue(11, false);
-    if (!millimetres) return;
-    if (*millimetres > Ext(bigNumberGuard().limit)) {
-        // The guard has emptied the window and typed one metre in: nothing is left to write.
-        runGuard(bigNumberGuard());
-        return;
-    }
-    value(11) = millimetres->toDouble();
-    if (locked(3)) return;
-    try {
-        writeParent(tree(11));
-    } catch (...) {
-        runGuard(brokenTreeGuard());
-    }
-}
-
-void TForm3::Edit18Change() {
-    if (activeField() != 18 || locked(18)) return;
-    setLocked(18, true);
-    const std::optional<Ext> mils = quietValue(18, true);
-    if (!mils) return;
-    if (*mils > Ext(bigNumberGuard().limit)) {
-        runGuard(bigNumberGuard());
-        return;
-    }
-    value(18) = mils->toDouble();
-    handOver(tree(18));
+// A millimetre value whose trip through the tree failed somewhere starts afresh at 100 cm.
+bool TForm3::spreadFailed(int number, bool reading, std::exception_ptr) {
+    if (number != kMillimetre || reading) return false;
+    runGuard(brokenTreeGuard());
+    return true;
 }
 
 } // namespace zerval

@@ -20,30 +20,10 @@ public:
     ~TForm3() override;
 
 protected:
-    void fieldChanged(int number) override;
+    std::optional<QString> specialText(int number) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    void Edit1Change();
-    void Edit2Change();
-    void Edit3Change();
-    void Edit4Change();
-    void Edit5Change();
-    void Edit7Change();
-    void Edit8Change();
-    void Edit11Change();
-    void Edit18Change();
-    // Yard, statute mile and nautical mile: only the field being typed in writes the fathom.
-    void writeFathomWhenActive(int number);
-    // Hectometre, decametre, myriametre: locked by any change, handing over when active.
-    void handOverLockingFirst(int number);
-    // Decimetre and the astronomical units: locked only by a change typed into them.
-    void handOverWhenActive(int number);
-
-    // Reads the field silently (always, or only with the input focus) into its value.
-    bool read(int number, bool always);
-    void writeFromFathom(int number);
-    const LinkedField& tree(int number) const { return *linkedField(number); }
-
     std::unique_ptr<Ui::TForm3> ui;
 };
 

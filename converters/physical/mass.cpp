@@ -13,25 +13,28 @@ constexpr double kGuardLimit = 1e300;
 
 // A unit of `kilograms` kilograms: the cascade multiplies kilograms by its reciprocal at
 // extended precision, a value typed into the field is multiplied by the factor as a double.
-LinkedField unit(int number, long double kilograms) {
-    return {number,
-            kKilogram,
-            times({per(kilograms)}),
-            generalForm,
-            times({static_cast<double>(kilograms)}),
+FieldRow unit(int number, long double kilograms) {
+    return {number,      kKilogram, times({per(kilograms)}),
+            generalForm, kKilogram, times({static_cast<double>(kilograms)}),
             generalForm};
+}
+
+// A kilogram value whose atomic mass units on the oxygen scale pass the limit is refused.
+FieldRow guarded(FieldRow row) {
+    row.spreadLimit = kGuardLimit;
+    return row;
 }
 
 LinkedFieldLayout massLayout() {
     LinkedFieldLayout layout;
     layout.hub = kKilogram;
     layout.activation = KeyActivation::AllKeysAndKeyPress;
-    layout.fields = {
+    layout.rows = {
         unit(1, 1000L),
         unit(3, 0.001L),
         unit(4, 9.80665L),
         unit(5, 1.66054e-27L),
-        unit(6, 1.66001e-27L),
+        guarded(unit(kGuardedField, 1.66001e-27L)),
         unit(7, 1.67353e-27L),
         // The avogram is a gram over Avogadro's number.
         unit(8, 1.66036e-27L),
@@ -71,44 +74,24 @@ TFormMasa::TFormMasa(QWidget* owner)
 
 TFormMasa::~TFormMasa() = default;
 
-void TFormMasa::fieldChanged(int number) {
-    if (number == kKilogram) {
-        Edit2Change();
-    } else if (const LinkedField* linked = linkedField(number)) {
-        toKilograms(*linked);
-    }
+void TFormMasa::overLimit(int) {
+    refuseNumber();
 }
 
-void TFormMasa::Edit2Change() {
-    if (locked(kKilogram)) return;
-    setLocked(kKilogram, true);
-    if (!readField(kKilogram)) return;
-    // A kilogram value too large for some unit is refused whichever unit runs out of range
-    // first: the atomic units overflow the double range a little above 2.98e281 kg, before
-    // the guarded field is reached, and must not leave the window half rewritten.
+// A kilogram value too large for some unit is refused whichever unit runs out of range first:
+// the atomic units overflow the double range a little above 2.98e281 kg, before the guarded
+// field is reached, and must not leave the window half rewritten. A value beyond the double
+// range in kilograms, from any field, is refused the same way; a text that does not read is
+// not this window's to answer.
+bool TFormMasa::spreadFailed(int, bool reading, std::exception_ptr error) {
+    if (reading) return false;
     try {
-        for (const LinkedField& linked : layout().fields) {
-            if (linked.number == activeField()) continue;
-            const double result = linked.fromSource(Ext(value(kKilogram))).toDouble();
-            if (linked.number == kGuardedField && result > kGuardLimit) {
-                refuseNumber();
-                return;
-            }
-            writeField(linked.number, result, linked.form);
-        }
+        std::rethrow_exception(error);
     } catch (const FloatError&) {
         refuseNumber();
-    }
-}
-
-void TFormMasa::toKilograms(const LinkedField& linked) {
-    if (!readField(linked.number)) return;
-    try {
-        writeBack(linked);
-    } catch (const FloatError&) {
-        // A value beyond the double range in kilograms is refused like any other too large;
-        // the kilogram's own cascade answers its errors itself.
-        refuseNumber();
+        return true;
+    } catch (...) {
+        return false;
     }
 }
 

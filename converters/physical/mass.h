@@ -19,11 +19,10 @@ public:
     ~TFormMasa() override;
 
 protected:
-    void fieldChanged(int number) override;
+    void overLimit(int number) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    void Edit2Change();
-    void toKilograms(const LinkedField& field);
     void refuseNumber();
 
     std::unique_ptr<Ui::TFormMasa> ui;

@@ -20,12 +20,10 @@ public:
 
 protected:
     void fieldChanged(int number) override;
+    bool hubReady(int hub) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    void Edit1Change();
-    void Edit4Change();
-    void pascalGroupChanged(const LinkedField& member);
-
     std::unique_ptr<Ui::TFormPresion> ui;
 };
 

@@ -1,6 +1,5 @@
 #include "converters/physical/timeunits.h"
 
-#include "kit/entrykit.h"
 #include "platform/editbox.h"
 
 #include "ui_tformtiempo.h"
@@ -18,13 +17,29 @@ constexpr long double kElementalSeconds = 9.3996e-24L;
 constexpr double kLimit = 1e300;
 
 // A unit of `seconds` seconds, written from the hub as the reciprocal at full precision.
-LinkedField unit(int number, long double seconds) {
-    return {number, kSecond, times({per(seconds)}), generalForm, times({seconds}), generalForm};
+FieldRow unit(int number, long double seconds) {
+    return scaledRow(number, kSecond, seconds, generalForm);
 }
 
 // A small unit whose cascade factor is the whole number of units in one second.
-LinkedField fraction(int number, long double perSecond, long double seconds) {
-    return {number, kSecond, times({perSecond}), generalForm, times({seconds}), generalForm};
+FieldRow fraction(int number, long double perSecond, long double seconds) {
+    return {number,  kSecond,          times({perSecond}), generalForm,
+            kSecond, times({seconds}), generalForm};
+}
+
+// The elemental time: a value typed in beyond the limit starts the window afresh at one second.
+FieldRow elemental() {
+    FieldRow row = unit(kElemental, kElementalSeconds);
+    row.typedGuard =
+        OverflowGuard{kLimit,
+                      QStringLiteral("Este valor excede la capacidad de cálculo,\nlo siento"),
+                      QString(),
+                      MessageIcon::None,
+                      kSecond,
+                      0.0,
+                      QStringLiteral("1")};
+    row.typedGuard->valueField = kElemental;
+    return row;
 }
 
 LinkedFieldLayout timeLayout() {
@@ -32,7 +47,7 @@ LinkedFieldLayout timeLayout() {
     layout.hub = kSecond;
     layout.activation = KeyActivation::AllKeysAndKeyPress;
     // The atomic unit comes first: the cascade tests it before writing anything else.
-    layout.fields = {
+    layout.rows = {
         unit(kAtomicUnit, kAtomicUnitSeconds),
         unit(2, 60),
         unit(3, 3600),
@@ -50,7 +65,7 @@ LinkedFieldLayout timeLayout() {
         unit(13, 0.864L),
         fraction(14, 100000000, 1e-8L),
         unit(15, 3.33333e-10L),
-        unit(kElemental, kElementalSeconds),
+        elemental(),
         unit(18, 2360590),
         unit(19, 2628000),
         unit(20, 2551440),
@@ -61,18 +76,6 @@ LinkedFieldLayout timeLayout() {
         unit(25, 31556900),
     };
     return layout;
-}
-
-OverflowGuard elementalGuard() {
-    OverflowGuard guard{kLimit,
-                        QStringLiteral("Este valor excede la capacidad de cálculo,\nlo siento"),
-                        QString(),
-                        MessageIcon::None,
-                        kSecond,
-                        0.0,
-                        QStringLiteral("1")};
-    guard.valueField = kElemental;
-    return guard;
 }
 
 } // namespace
@@ -89,63 +92,32 @@ TFormTiempo::TFormTiempo(QWidget* owner)
 TFormTiempo::~TFormTiempo() = default;
 
 void TFormTiempo::fieldChanged(int number) {
-    switch (number) {
-    case kSecond:
-        Edit1Change();
-        break;
-    case kMonth:
-        Edit6Change();
-        break;
-    case kElemental:
-        Edit17Change();
-        break;
-    default:
-        LinkedFieldWindow::fieldChanged(number);
-    }
-}
-
-void TFormTiempo::Edit1Change() {
-    if (locked(kSecond)) return;
-    setLocked(kSecond, true);
-    if (!readField(kSecond)) return;
-    if (activeField() != kAtomicUnit) {
-        // Tested before it is stored, so that a number of seconds too large for any field
-        // gets this answer rather than an overflow.
-        const Ext au = linkedField(kAtomicUnit)->fromSource(Ext(value(kSecond)));
-        if (au > Ext(kLimit)) {
-            const int failed = inputField();
-            EditBox* box = field(failed);
-            platform().messageBox(this, QStringLiteral("Ohhh..."), MessageIcon::Information,
-                                  box->text() + QStringLiteral(" es todo un numerito!"));
-            setLocked(kSecond, false);
-            setActiveField(kSecond);
-            field(kSecond)->setText(QString());
-            box->selectAll();
-            return;
-        }
-        value(kAtomicUnit) = au.toDouble();
-    }
-    cascadeFrom(kSecond);
-}
-
-void TFormTiempo::Edit6Change() {
     // Unlike the other fields, an emptied "mes" leaves the window as it is.
-    const QString text = field(kMonth)->text();
-    if (text.isEmpty() || text == QStringLiteral("-") || text.endsWith(separatorAtOpening)) return;
-    if (!readField(kMonth)) return;
-    intoSeconds(kMonth);
+    if (number == kMonth) {
+        const QString text = field(kMonth)->text();
+        if (text.isEmpty() || text == QStringLiteral("-") || text.endsWith(separatorAtOpening))
+            return;
+    }
+    LinkedFieldWindow::fieldChanged(number);
 }
 
-void TFormTiempo::Edit17Change() {
-    if (!readField(kElemental)) return;
-    const OverflowGuard guard = elementalGuard();
-    // Emptying the hub empties the window, and the queued "1" then converts one second.
-    if (value(kElemental) > guard.limit) runGuard(guard);
-    intoSeconds(kElemental);
-}
-
-void TFormTiempo::intoSeconds(int number) {
-    writeBack(*linkedField(number));
+// The atomic unit is tested before anything is written, so that a number of seconds too large
+// for any field gets this answer rather than an overflow.
+bool TFormTiempo::hubReady(int) {
+    if (activeField() == kAtomicUnit) return true;
+    const Ext au = graph().row(kAtomicUnit)->fromSource(Ext(value(kSecond)));
+    if (au > Ext(kLimit)) {
+        EditBox* box = field(inputField());
+        platform().messageBox(this, QStringLiteral("Ohhh..."), MessageIcon::Information,
+                              box->text() + QStringLiteral(" es todo un numerito!"));
+        setLocked(kSecond, false);
+        setActiveField(kSecond);
+        field(kSecond)->setText(QString());
+        box->selectAll();
+        return false;
+    }
+    value(kAtomicUnit) = au.toDouble();
+    return true;
 }
 
 } // namespace zerval

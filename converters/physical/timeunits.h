@@ -20,13 +20,9 @@ public:
 
 protected:
     void fieldChanged(int number) override;
+    bool hubReady(int hub) override;
 
 private:
-    void Edit1Change();
-    void Edit6Change();
-    void Edit17Change();
-    void intoSeconds(int number);
-
     std::unique_ptr<Ui::TFormTiempo> ui;
     // The "mes" field tells an unfinished number by the separator of the window's opening.
     QChar separatorAtOpening;

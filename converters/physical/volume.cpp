@@ -10,23 +10,15 @@ namespace zerval {
 namespace {
 
 constexpr int kCubicCentimetre = 2;
+constexpr int kLitreOfWater = 3;
+constexpr int kCubicInch = 4;
+constexpr int kCubicFoot = 5;
+constexpr int kImperialGallon = 7;
 constexpr double kCubicCentimetreLimit = 1e299;
 
 QString nineDecimalForm(double value, QChar separator) {
     return RoundedText(value, 9, separator);
 }
-
-struct Write {
-    int target;
-    Conversion convert;
-    TextForm form;
-};
-
-struct NetworkField {
-    int number;
-    bool hub; // a hub carries a lock and spreads over its group
-    std::vector<Write> writes;
-};
 
 constexpr long double kWaterLitre = 1.000028L; // dm3 in a litre of water at 4 °C
 constexpr long double kUsGallonPerLitre = 0.26417205235814842301L;
@@ -36,84 +28,67 @@ constexpr long double kCubicInchPerDryPint = 33.6003125L;
 constexpr long double kWaterLitrePerLitre = 0.99997200078397813162L;
 constexpr long double kLitrePerUsGallon = 3.785411784L;
 
-const std::vector<NetworkField>& network() {
-    static const std::vector<NetworkField> fields = {
-        {2,
-         true,
-         {{3, times({0.00099997200078397802856L}), resultForm},
-          {26, times({0.00001L}), resultForm},
-          {4, times({0.061023744094732288634L}), resultForm},
-          {25, times({0.00042377600065786308489L}), resultForm},
-          {15, times({0.001L}), resultForm},
-          {16, times({0.001L}), resultForm},
-          {22, times({8.1071319378991259130e-10L}), nineDecimalForm},
-          {14, times({0.0000062898107704321055857L}), resultForm}}},
-        {3,
-         true,
-         {{1, times({0.001000028L}), sevenDecimalForm},
-          {2, times({1000.028L}), resultForm},
-          {7, times({0.21997553872009432546L}), resultForm},
-          {17, times({4, kWaterLitre, kUsGallonPerLitre}), resultForm},
-          {18, times({8, kWaterLitre, kUsGallonPerLitre}), resultForm},
-          {19, times({128, kWaterLitre, kUsGallonPerLitre}), resultForm},
-          {20, times({1024, kWaterLitre, kUsGallonPerLitre}), resultForm}}},
-        {4,
-         true,
-         {{2, times({16.387064L}), resultForm},
-          {5, times({0.00057870370370370370371L}), resultForm},
-          {6, times({0.000021433470507544581619L}), resultForm},
-          {21, times({kUsDryPintPerCubicInch, 0.015625L}), resultForm},
-          {10, times({kUsDryPintPerCubicInch, 0.125L}), resultForm},
-          {11, times({0.0043290043290043290044L}), resultForm},
-          {23, times({kUsDryPintPerCubicInch}), resultForm},
-          {24, times({kUsDryPintPerCubicInch, 0.5L}), resultForm}}},
-        {7,
-         true,
-         {{3, times({4.54596L}), resultForm},
-          {8, times({4}), resultForm},
-          {9, times({8}), resultForm}}},
-        {5,
-         true,
-         {{4, times({1728}), resultForm},
-          {12, times({0.01L}), sevenDecimalForm},
-          {13, times({0.025L}), sevenDecimalForm}}},
-        {1, false, {{3, times({999.97200078397802059L}), fiveDecimalForm}}},
-        {6, false, {{4, times({46656}), resultForm}}},
-        {8, false, {{7, times({0.25L}), resultForm}}},
-        {9, false, {{7, times({0.125L}), resultForm}}},
-        {10, false, {{4, times({kCubicInchPerDryPint, 8}), resultForm}}},
-        {11, false, {{4, times({231}), resultForm}}},
-        {12, false, {{5, times({100}), resultForm}}},
-        {13, false, {{5, times({40}), resultForm}}},
-        {14, false, {{2, times({158987.294928L}), resultForm}}},
-        {15, false, {{2, times({1000}), resultForm}}},
-        {16, false, {{2, times({1000}), resultForm}}},
-        {17, false, {{3, times({0.25L, kWaterLitrePerLitre, kLitrePerUsGallon}), resultForm}}},
-        {18, false, {{3, times({0.125L, kWaterLitrePerLitre, kLitrePerUsGallon}), resultForm}}},
-        {19, false, {{3, times({0.0078125L, kWaterLitrePerLitre, kLitrePerUsGallon}), resultForm}}},
-        {20,
-         false,
-         {{3, times({0.0009765625L, kWaterLitrePerLitre, kLitrePerUsGallon}), resultForm}}},
-        {21, false, {{4, times({kCubicInchPerDryPint, 64}), resultForm}}},
-        {22, false, {{2, times({1233481837.54752L}), resultForm}}},
-        {23, false, {{4, times({kCubicInchPerDryPint}), resultForm}}},
-        {24, false, {{4, times({kCubicInchPerDryPint, 2}), resultForm}}},
-        {25, false, {{4, times({144}), resultForm}}},
-        {26, false, {{2, times({100000}), resultForm}}},
-    };
-    return fields;
+// A row written from `source` and writing `parent`, both in results of six decimals.
+FieldRow unit(int number, int source, Conversion fromSource, int parent, Conversion toParent,
+              RowKind kind = RowKind::Leaf) {
+    return {number,     source, std::move(fromSource), resultForm, parent, std::move(toParent),
+            resultForm, kind};
 }
 
-const NetworkField* networkField(int number) {
-    for (const NetworkField& node : network())
-        if (node.number == number) return &node;
-    return nullptr;
+// A US liquid measure of `perGallon` to the gallon, on the litre of water.
+FieldRow usLiquid(int number, long double perGallon) {
+    return unit(number, kLitreOfWater, times({perGallon, kWaterLitre, kUsGallonPerLitre}),
+                kLitreOfWater, times({per(perGallon), kWaterLitrePerLitre, kLitrePerUsGallon}));
 }
 
+// A US dry measure of `dryPints` dry pints, on the cubic inch.
+FieldRow usDry(int number, long double dryPints) {
+    return unit(number, kCubicInch, times({kUsDryPintPerCubicInch, per(dryPints)}), kCubicInch,
+                times({kCubicInchPerDryPint, dryPints}));
+}
+
+// Five group hubs, each with a lock: the cubic centimetre (the window's hub), the litre of
+// water, the cubic inch, the cubic foot and the imperial gallon. The rows are in the order
+// every hub writes them; a hub writes its own parent where its own row stands. The legacy
+// factors that are not exact reciprocals of their neighbours are kept as they were.
 LinkedFieldLayout volumeLayout() {
     LinkedFieldLayout layout;
     layout.hub = kCubicCentimetre;
     layout.activation = KeyActivation::AllKeys;
+    layout.reading = ReadMode::Quiet;
+    const auto hub = RowKind::GroupHub;
+    const int cc = kCubicCentimetre;
+    layout.rows = {
+        {1, kLitreOfWater, times({0.001000028L}), sevenDecimalForm, kLitreOfWater,
+         times({999.97200078397802059L}), fiveDecimalForm},
+        unit(kLitreOfWater, cc, times({0.00099997200078397802856L}), cc, times({1000.028L}), hub),
+        unit(26, cc, times({per(100000)}), cc, times({100000})),
+        unit(kCubicInch, cc, times({0.061023744094732288634L}), cc, times({16.387064L}), hub),
+        // The board foot is written from the cubic centimetre and writes the cubic inch.
+        unit(25, cc, times({0.00042377600065786308489L}), kCubicInch, times({144})),
+        unit(15, cc, times({per(1000)}), cc, times({1000})),
+        unit(16, cc, times({per(1000)}), cc, times({1000})),
+        {22, cc, times({8.1071319378991259130e-10L}), nineDecimalForm, cc,
+         times({1233481837.54752L}), resultForm},
+        unit(14, cc, times({0.0000062898107704321055857L}), cc, times({158987.294928L})),
+        unit(kImperialGallon, kLitreOfWater, times({0.21997553872009432546L}), kLitreOfWater,
+             times({4.54596L}), hub),
+        usLiquid(17, 4),
+        usLiquid(18, 8),
+        usLiquid(19, 128),
+        usLiquid(20, 1024),
+        unit(kCubicFoot, kCubicInch, times({per(1728)}), kCubicInch, times({1728}), hub),
+        unit(6, kCubicInch, times({per(46656)}), kCubicInch, times({46656})),
+        usDry(21, 64),
+        usDry(10, 8),
+        unit(11, kCubicInch, times({per(231)}), kCubicInch, times({231})),
+        usDry(23, 1),
+        usDry(24, 2),
+        unit(8, kImperialGallon, times({4}), kImperialGallon, times({per(4)})),
+        unit(9, kImperialGallon, times({8}), kImperialGallon, times({per(8)})),
+        {12, kCubicFoot, times({per(100)}), sevenDecimalForm, kCubicFoot, times({100}), resultForm},
+        {13, kCubicFoot, times({per(40)}), sevenDecimalForm, kCubicFoot, times({40}), resultForm},
+    };
     return layout;
 }
 
@@ -129,37 +104,21 @@ TFormVol::TFormVol(QWidget* owner)
 
 TFormVol::~TFormVol() = default;
 
-void TFormVol::fieldChanged(int number) {
-    nesting_.run([&] { spread(number); },
-                 [&](std::exception_ptr error) {
-                     try {
-                         std::rethrow_exception(error);
-                     } catch (const FloatError&) {
-                         // A number that runs out of range anywhere on the network is more
-                         // than 1e299 cm3, and is answered as that limit is, wherever it was
-                         // typed.
-                         emptyTypedField();
-                     }
-                 });
+bool TFormVol::hubReady(int hub) {
+    if (hub != kCubicCentimetre || value(hub) <= kCubicCentimetreLimit) return true;
+    emptyTypedField();
+    return false;
 }
 
-void TFormVol::spread(int number) {
-    const NetworkField* node = networkField(number);
-    if (!node) return;
-    if (node->hub) {
-        if (locked(number)) return;
-        setLocked(number, true);
-    }
-    if (!readFieldQuietly(number)) return;
-    if (number == kCubicCentimetre && value(number) > kCubicCentimetreLimit) {
+void TFormVol::answerError(std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const FloatError&) {
+        // A number that runs out of range anywhere on the network is more than 1e299 cm3, and
+        // is answered as that limit is, wherever it was typed.
         emptyTypedField();
-        return;
-    }
-    for (const Write& write : node->writes) {
-        // A hub already reached by this change keeps the text it was given, so the change
-        // spreads once and a write-back never rewrites a hub in another rounding.
-        if (write.target == activeField() || locked(write.target)) continue;
-        writeField(write.target, write.convert(Ext(value(number))).toDouble(), write.form);
+    } catch (...) {
+        LinkedFieldWindow::answerError(std::current_exception());
     }
 }
 

@@ -21,14 +21,13 @@ public:
     ~TFormVol() override;
 
 protected:
-    void fieldChanged(int number) override;
+    bool hubReady(int hub) override;
+    void answerError(std::exception_ptr error) override;
 
 private:
-    void spread(int number);
     void emptyTypedField();
 
     std::unique_ptr<Ui::TFormVol> ui;
-    ChangeNesting nesting_;
 };
 
 } // namespace zerval

@@ -1,0 +1,187 @@
+#include "app/windowcatalog.h"
+#include "kit/fieldgraph.h"
+#include "platform/editbox.h"
+#include "platform/scriptedplatform.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace zerval {
+namespace {
+
+void ensureApplication() {
+    if (QCoreApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "zerval-tests";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QApplication(argc, argv);
+}
+
+constexpr int kFields = 6;
+
+// A form of edit boxes Edit1 to Edit6 and the hooks a window would give: it records what the
+// graph asks of it.
+class RecordingForm : public FieldGraphHooks {
+public:
+    explicit RecordingForm(LinkedFieldLayout layout)
+        : graph(*this, std::move(layout)) {
+        for (int number = 1; number <= kFields; ++number) {
+            auto* box = new EditBox(&form);
+            box->setObjectName(QStringLiteral("Edit%1").arg(number));
+        }
+        graph.bind(form);
+    }
+
+    void fieldChanged(int number) override { graph.spread(number); }
+    void overLimit(int number) override { overLimits.push_back(number); }
+    bool spreadFailed(int number, bool, std::exception_ptr) override {
+        failures.push_back(number);
+        return false;
+    }
+    void answerError(std::exception_ptr) override { ++answered; }
+    QWidget* messageOwner() override { return &form; }
+    void closeRequested() override {}
+
+    // The user types `text` into the field: a key makes it the active field, then its text
+    // changes.
+    void type(int number, const QString& text) {
+        graph.clearLocks();
+        graph.setActiveField(number);
+        graph.field(number)->setText(text);
+    }
+    QString text(int number) const { return graph.field(number)->text(); }
+
+    QWidget form;
+    FieldGraph graph;
+    std::vector<int> overLimits;
+    std::vector<int> failures;
+    int answered = 0;
+};
+
+QString wholeForm(double value, QChar separator) {
+    return generalForm(value, separator);
+}
+
+// Hub 1; group hub 2 (ten to the hub) owning 3 (ten to 2) and 6, computed from 3 but writing 2;
+// leaf 4 (two to the hub); relay 5 (three to the hub), which writes the hub only when active.
+LinkedFieldLayout graphLayout() {
+    LinkedFieldLayout layout;
+    layout.hub = 1;
+    layout.reading = ReadMode::QuietAlways;
+    layout.hubReading = ReadMode::QuietAlways;
+    FieldRow relay{5, 1, times({3}), wholeForm, 1, times({per(3)}), wholeForm, RowKind::Relay};
+    relay.parentWrite = ParentWrite::WhenActive;
+    layout.rows = {
+        {2, 1, times({10}), wholeForm, 1, times({0.1L}), wholeForm, RowKind::GroupHub},
+        {3, 2, times({10}), wholeForm, 2, times({0.1L}), wholeForm},
+        {4, 1, times({2}), wholeForm, 1, times({0.5L}), wholeForm},
+        relay,
+        {6, 3, times({2}), wholeForm, 2, times({0.05L}), wholeForm},
+    };
+    return layout;
+}
+
+class FieldGraphTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureApplication();
+        installPlatform(std::make_unique<ScriptedPlatform>());
+    }
+    void TearDown() override { installPlatform(nullptr); }
+};
+
+TEST_F(FieldGraphTest, TheHubSpreadsOverEveryRowAndTheGroupHubOverItsOwn) {
+    RecordingForm window(graphLayout());
+    window.type(1, QStringLiteral("2"));
+    EXPECT_EQ(window.text(2), QStringLiteral("20"));
+    EXPECT_EQ(window.text(3), QStringLiteral("200"));
+    EXPECT_EQ(window.text(4), QStringLiteral("4"));
+    EXPECT_EQ(window.text(5), QStringLiteral("6"));
+    // Computed from the row before it in the group, written by the group hub.
+    EXPECT_EQ(window.text(6), QStringLiteral("400"));
+}
+
+TEST_F(FieldGraphTest, ALeafWritesItsGroupHubWhichWritesTheHubOnceAndSpares) {
+    RecordingForm window(graphLayout());
+    window.type(3, QStringLiteral("50"));
+    EXPECT_EQ(window.text(3), QStringLiteral("50")); // the active field keeps its text
+    EXPECT_EQ(window.text(2), QStringLiteral("5"));
+    EXPECT_EQ(window.text(1), QStringLiteral("0.5"));
+    EXPECT_EQ(window.text(6), QStringLiteral("100"));
+    EXPECT_EQ(window.text(4), QStringLiteral("1"));
+    EXPECT_EQ(window.text(5), QStringLiteral("1.5"));
+    // The group hub took its lock; the hub, reached through it, did too.
+    EXPECT_TRUE(window.graph.locked(2));
+    EXPECT_TRUE(window.graph.locked(1));
+    EXPECT_FALSE(window.graph.locked(3));
+}
+
+TEST_F(FieldGraphTest, ARelayWritesItsParentOnlyWhenTyped) {
+    RecordingForm window(graphLayout());
+    window.type(5, QStringLiteral("9"));
+    EXPECT_EQ(window.text(1), QStringLiteral("3"));
+    EXPECT_EQ(window.text(4), QStringLiteral("6"));
+    // Written by the hub's spread, it reads its text but leaves the hub alone.
+    window.type(4, QStringLiteral("12"));
+    EXPECT_EQ(window.text(1), QStringLiteral("6"));
+    EXPECT_EQ(window.text(5), QStringLiteral("18"));
+}
+
+TEST_F(FieldGraphTest, ASpreadStopsAtARowsLimitAndTheWindowAnswers) {
+    LinkedFieldLayout layout = graphLayout();
+    layout.rows[2].spreadLimit = 100.0; // row 4
+    RecordingForm window(std::move(layout));
+    window.type(1, QStringLiteral("70"));
+    EXPECT_EQ(window.overLimits, std::vector<int>{4});
+    EXPECT_EQ(window.text(4), QString());
+    EXPECT_EQ(window.text(5), QString()); // after the limit: not written
+    EXPECT_EQ(window.text(2), QStringLiteral("700"));
+}
+
+TEST_F(FieldGraphTest, AnOverflowDeepInTheSpreadReachesEveryChangeOnItsWayOutAndIsAnsweredOnce) {
+    RecordingForm window(graphLayout());
+    window.type(3, QStringLiteral("1E308"));
+    // Row 6 overflows in group hub 2's spread, nested in the change of 3.
+    EXPECT_EQ(window.failures, (std::vector<int>{2, 3}));
+    EXPECT_EQ(window.answered, 1);
+}
+
+TEST_F(FieldGraphTest, AnEmptiedFieldEmptiesTheWindow) {
+    RecordingForm window(graphLayout());
+    window.type(1, QStringLiteral("2"));
+    window.type(4, QString());
+    for (int number = 1; number <= kFields; ++number)
+        EXPECT_EQ(window.text(number), QString()) << number;
+}
+
+// The angle window walks its fields on a graph of its own: its unit labels name them too.
+TEST_F(FieldGraphTest, TheAngleWindowsFieldsAreNamedByTheirUnitLabels) {
+    const std::unique_ptr<QDialog> window(createWindow(QStringLiteral("TFormAngulo"), nullptr));
+    ASSERT_TRUE(window);
+    const std::pair<const char*, const char*> cases[] = {
+        {"Edit1", "radián"},
+        {"Edit2", "grado sexagesimal [°]"},
+        {"Edit5", "grado centesimal [g]"},
+        {"Edit10", "''"},
+    };
+    for (const auto& [name, unit] : cases) {
+        auto* field = window->findChild<EditBox*>(QString::fromLatin1(name));
+        ASSERT_TRUE(field) << name;
+        EXPECT_EQ(field->accessibleName(), QString::fromUtf8(unit)) << name;
+        auto* label =
+            window->findChild<QLabel*>(QStringLiteral("Label") + QString::fromLatin1(name).mid(4));
+        ASSERT_TRUE(label) << name;
+        EXPECT_EQ(label->buddy(), field) << name;
+    }
+}
+
+} // namespace
+} // namespace zerval
