@@ -56,6 +56,9 @@ void FieldGraphHooks::spreadDone(int) {}
 bool FieldGraphHooks::spreadFailed(int, bool, std::exception_ptr) {
     return false;
 }
+bool FieldGraphHooks::typedValue(int, Ext&) {
+    return true;
+}
 std::optional<QString> FieldGraphHooks::specialText(int) {
     return std::nullopt;
 }
@@ -280,6 +283,7 @@ void FieldGraph::change(const FieldRow* own, int number) {
     const RowKind kind = own ? own->kind : RowKind::GroupHub;
     const bool trailing = kind == RowKind::TrailingLockHub;
     const bool locksFirst = kind == RowKind::GroupHub || (own && own->lock == LeafLock::First);
+    if (own && own->typedOnly && !field(number)->hasInputFocus()) return;
     if ((locksFirst || trailing) && locked(number)) return;
     if (locksFirst) setLocked(number, true);
     if (own && (own->activeOnly || own->lock == LeafLock::WhenActive) && number != activeField_)
@@ -369,6 +373,9 @@ void FieldGraph::writeParentOf(const FieldRow& entry) {
     case ParentWrite::WhenFocused:
         if (!field(entry.number)->hasInputFocus() || entry.parent == activeField_) return;
         break;
+    case ParentWrite::UnlessParentFocused:
+        if (field(entry.parent)->hasInputFocus()) return;
+        break;
     case ParentWrite::HandOver: {
         const double parentValue = entry.toParent(Ext(values_[entry.number])).toDouble();
         activeField_ = entry.parent;
@@ -429,7 +436,9 @@ bool FieldGraph::read(int number, ReadMode mode) {
         if (!reading.complete()) return false;
         if (typed) {
             if (!reading.value) throw UnreadableNumber();
-            value(number) = narrow(*reading.value);
+            Ext typedValue(*reading.value);
+            if (!hooks_.typedValue(number, typedValue)) return false;
+            value(number) = narrow(typedValue.raw());
         }
         return true;
     }

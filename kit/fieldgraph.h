@@ -120,10 +120,11 @@ enum class ParentWrite {
     UnlessParentBusy,   // unless the parent is the active field or locked
     UnlessParentLocked, // unless the parent is locked
     Always,
-    WhenActive,  // only when the field is the active one
-    WhenFocused, // only when the field has the input focus and the parent is not active
-    HandOver,    // always, making the parent the active field first, so that its own change
-                 // carries the value on towards a hub
+    WhenActive,          // only when the field is the active one
+    WhenFocused,         // only when the field has the input focus and the parent is not active
+    HandOver,            // always, making the parent the active field first, so that its own change
+                         // carries the value on towards a hub
+    UnlessParentFocused, // unless the parent has the input focus (it is being typed in)
 };
 
 // When a spread passes over the row.
@@ -166,6 +167,9 @@ struct FieldRow {
     bool activeOnly = false;
     ParentWrite parentWrite = ParentWrite::UnlessParentBusy;
     SpreadSkip skip = SpreadSkip::Auto;
+    // Only a change of the field while it has the input focus is carried on: texts written
+    // into it, or pasted while another field has the focus, are not read back.
+    bool typedOnly = false;
 };
 
 // A row of `unitsOfParent` parent units: the reciprocal, formed at extended precision,
@@ -209,6 +213,9 @@ public:
     // An error raised while the field read its text (`reading`) or spread its value, in this
     // change or one nested in it; true when the window has answered it.
     virtual bool spreadFailed(int number, bool reading, std::exception_ptr error);
+    // A number typed into a field read under ReadMode::Raising, before it is narrowed to a
+    // double and stored: the window may replace it, or refuse it (false stops the change).
+    virtual bool typedValue(int number, Ext& typed);
     // An error no change answered, once the outermost change has unwound.
     virtual void answerError(std::exception_ptr error) = 0;
     // The text a row flagged hasSpecialText shows in place of the computed one, if any.

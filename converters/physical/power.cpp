@@ -1,7 +1,6 @@
 #include "converters/physical/power.h"
 
 #include "converters/physical/entryvalue.h"
-#include "kit/showinvalidnumber.h"
 #include "platform/editbox.h"
 
 #include "ui_tformpotencia.h"
@@ -11,7 +10,6 @@ namespace zerval {
 namespace {
 
 constexpr int kWatt = 1;
-constexpr int kLastField = 26;
 constexpr int kAtmCubicCentimetrePerHour = 18;
 constexpr double kLimit = 1e300;
 
@@ -31,6 +29,7 @@ LinkedFieldLayout powerLayout() {
     LinkedFieldLayout layout;
     layout.hub = kWatt;
     layout.activation = KeyActivation::AllKeysAndKeyPress;
+    layout.reading = ReadMode::Raising;
     layout.fields = {
         field(18, kWatt, times({kAtmPerWattHour}), times({0.000028145833333333334L})),
         field(2, kWatt, times({0.001L}), times({1000})),
@@ -73,51 +72,20 @@ TFormPotencia::TFormPotencia(QWidget* owner)
 
 TFormPotencia::~TFormPotencia() = default;
 
-void TFormPotencia::fieldChanged(int number) {
-    if (number == kWatt)
-        Edit1Change();
-    else
-        Edit2Change(number);
+// The atm.cm3 per hour field, the largest number the window shows, is tested before anything
+// is written, unless it is the field being typed in.
+bool TFormPotencia::hubReady(int) {
+    if (activeField() == kAtmCubicCentimetrePerHour) return true;
+    const LinkedField& atm = *linkedField(kAtmCubicCentimetrePerHour);
+    if (!(atm.fromSource(Ext(value(kWatt))) > Ext(kLimit))) return true;
+    platform().messageBox(this, QStringLiteral("Vaya!"), MessageIcon::Warning,
+                          QStringLiteral("Demasiada potencia... guapo"));
+    ClearAllFields();
+    return false;
 }
 
-void TFormPotencia::Edit1Change() {
-    if (locked(kWatt)) return;
-    setLocked(kWatt, true);
-    if (!readTyped(kWatt)) return;
-    try {
-        if (activeField() != kAtmCubicCentimetrePerHour) {
-            const LinkedField& atm = *linkedField(kAtmCubicCentimetrePerHour);
-            if (atm.fromSource(Ext(value(kWatt))) > Ext(kLimit)) {
-                platform().messageBox(this, QStringLiteral("Vaya!"), MessageIcon::Warning,
-                                      QStringLiteral("Demasiada potencia... guapo"));
-                ClearAllFields();
-                return;
-            }
-        }
-        // The atm.cm3 per hour field, tested above, is the first one written.
-        cascadeFrom(kWatt);
-    } catch (const FloatError&) {
-        // A power that runs out of range part-way (a large negative one passes the guard)
-        // must not leave new numbers beside old ones.
-        ShowInvalidNumber(*field(inputField()));
-        ClearAllFields();
-    }
-}
-
-void TFormPotencia::Edit2Change(int sender) {
-    if (!readTyped(sender)) return;
-    try {
-        writeBack(*linkedField(sender));
-    } catch (const FloatOverflow&) {
-        // More watts than a double holds: nothing has been written. (The hub's change
-        // answers what runs out of range in its own cascade.)
-        ShowInvalidNumber(*field(inputField()));
-    }
-}
-
-bool TFormPotencia::readTyped(int number) {
-    const bool typed = field(number)->hasInputFocus();
-    return storeTypedEntry(classifyAndRead(number, typed), typed, value(number), *field(number));
+bool TFormPotencia::spreadFailed(int number, bool reading, std::exception_ptr error) {
+    return answerInvalidNumber(graph(), number, reading, error);
 }
 
 } // namespace zerval

@@ -21,16 +21,10 @@ public:
     ~TFormPotencia() override;
 
 protected:
-    void fieldChanged(int number) override;
+    bool hubReady(int hub) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    void Edit1Change();
-    // Shared by every field but the watt.
-    void Edit2Change(int sender);
-    // The field's text classified and, when it is being typed in, read; a text that is no
-    // number gets the invalid-number box. False when the handler must stop.
-    bool readTyped(int number);
-
     std::unique_ptr<Ui::TFormPotencia> ui;
 };
 

@@ -162,6 +162,81 @@ TEST_F(FieldGraphTest, AnEmptiedFieldEmptiesTheWindow) {
         EXPECT_EQ(window.text(number), QString()) << number;
 }
 
+// Hub 1, read under ReadMode::Raising; row 2 (two to the hub) reads only what is typed into it
+// and writes the hub unless the hub is locked; row 3 (three to the hub) writes the hub unless
+// the hub is being typed in. Typed numbers above 100 are refused and negative ones read as 0.
+class TypingForm : public RecordingForm {
+public:
+    TypingForm()
+        : RecordingForm(typingLayout()) {}
+
+    bool typedValue(int number, Ext& typed) override {
+        if (typed > Ext(100)) {
+            refused.push_back(number);
+            return false;
+        }
+        if (typed < Ext(0)) typed = Ext(0);
+        return true;
+    }
+    void focus(int number) { graph.field(number)->setFocus(); }
+
+    std::vector<int> refused;
+
+private:
+    static LinkedFieldLayout typingLayout() {
+        LinkedFieldLayout layout;
+        layout.reading = ReadMode::Raising;
+        FieldRow typedOnly{2, 1, times({2}), wholeForm, 1, times({0.5L}), wholeForm};
+        typedOnly.typedOnly = true;
+        typedOnly.parentWrite = ParentWrite::UnlessParentLocked;
+        FieldRow spared{3, 1, times({3}), wholeForm, 1, times({per(3)}), wholeForm};
+        spared.parentWrite = ParentWrite::UnlessParentFocused;
+        layout.rows = {typedOnly, spared};
+        return layout;
+    }
+};
+
+TEST_F(FieldGraphTest, ATypedOnlyRowIgnoresTextsItIsNotTypingAndSparesALockedHub) {
+    TypingForm window;
+    window.focus(2);
+    window.type(2, QStringLiteral("4"));
+    EXPECT_EQ(window.text(1), QStringLiteral("2"));
+    EXPECT_EQ(window.text(3), QStringLiteral("6"));
+    // Pasted with no key since the cascade: the locked hub is left alone.
+    window.graph.field(2)->setText(QStringLiteral("8"));
+    EXPECT_EQ(window.text(1), QStringLiteral("2"));
+    // Written while another field has the focus, even emptied, it is not read.
+    window.focus(3);
+    window.graph.clearLocks();
+    window.graph.field(2)->setText(QString());
+    EXPECT_EQ(window.text(1), QStringLiteral("2"));
+    EXPECT_EQ(window.text(3), QStringLiteral("6"));
+}
+
+TEST_F(FieldGraphTest, ARowSparesTheHubWhileTheHubIsTyped) {
+    TypingForm window;
+    window.focus(3);
+    window.type(3, QStringLiteral("12"));
+    EXPECT_EQ(window.text(1), QStringLiteral("4"));
+    window.focus(1);
+    window.type(3, QStringLiteral("30"));
+    EXPECT_EQ(window.text(1), QStringLiteral("4"));
+}
+
+TEST_F(FieldGraphTest, TheWindowJudgesATypedNumberBeforeItIsNarrowed) {
+    TypingForm window;
+    window.focus(1);
+    window.type(1, QStringLiteral("1E400"));
+    window.type(1, QStringLiteral("500"));
+    EXPECT_EQ(window.refused, (std::vector<int>{1, 1}));
+    EXPECT_EQ(window.text(2), QString());
+    EXPECT_TRUE(window.failures.empty());
+    window.type(1, QStringLiteral("-7"));
+    EXPECT_EQ(window.text(2), QStringLiteral("0"));
+    window.type(1, QStringLiteral("7"));
+    EXPECT_EQ(window.text(2), QStringLiteral("14"));
+}
+
 // The angle window walks its fields on a graph of its own: its unit labels name them too.
 TEST_F(FieldGraphTest, TheAngleWindowsFieldsAreNamedByTheirUnitLabels) {
     const std::unique_ptr<QDialog> window(createWindow(QStringLiteral("TFormAngulo"), nullptr));
