@@ -1,8 +1,6 @@
 #include "converters/physical/flowhubwindow.h"
 
 #include "converters/physical/entryvalue.h"
-#include "kit/showinvalidnumber.h"
-#include "platform/editbox.h"
 
 namespace zerval {
 
@@ -24,60 +22,40 @@ OverflowGuard tooLargeGuard(QString message) {
             kResetPauseMilliseconds};
 }
 
+// Every unit writes the hub unless the hub is being typed in, whether or not the cascade
+// lock is set: while it is set, the hub's own change goes no further.
+LinkedFieldLayout flowGraph(LinkedFieldLayout layout) {
+    layout.reading = ReadMode::Raising;
+    for (LinkedField& unit : layout.fields) {
+        FieldRow row{unit.number, unit.source, std::move(unit.fromSource),
+                     unit.form,   kHub,        std::move(unit.toHub),
+                     unit.hubForm};
+        row.parentWrite = ParentWrite::UnlessParentFocused;
+        layout.rows.push_back(std::move(row));
+    }
+    layout.fields.clear();
+    return layout;
+}
+
 } // namespace
 
 FlowHubWindow::FlowHubWindow(QWidget* owner, LinkedFieldLayout layout, QString tooLargeMessage)
-    : LinkedFieldWindow(owner, std::move(layout))
+    : LinkedFieldWindow(owner, flowGraph(std::move(layout)))
     , tooLargeGuard_(tooLargeGuard(std::move(tooLargeMessage))) {}
 
 FlowHubWindow::~FlowHubWindow() = default;
 
-void FlowHubWindow::fieldChanged(int number) {
-    if (number == kHub)
-        Edit1Change();
-    else
-        Edit2Change(number);
+// Only large positive values are refused here; a large negative one is answered by
+// spreadFailed if some unit runs out of range.
+bool FlowHubWindow::hubReady(int) {
+    if (value(kHub) <= kLimit) return true;
+    runGuard(tooLargeGuard_);
+    ClearAllFields();
+    return false;
 }
 
-void FlowHubWindow::Edit1Change() {
-    if (locked(kHub)) return;
-    setLocked(kHub, true);
-    if (!readTyped(kHub)) return;
-    // Only large positive values are refused here; a large negative one is caught below if
-    // some unit runs out of range.
-    if (value(kHub) > kLimit) {
-        runGuard(tooLargeGuard_);
-        ClearAllFields();
-        return;
-    }
-    try {
-        cascadeFrom(kHub);
-    } catch (const FloatError&) {
-        // A value that runs out of range part-way must not leave new numbers beside old ones.
-        ShowInvalidNumber(*field(inputField()));
-        ClearAllFields();
-    }
-}
-
-void FlowHubWindow::Edit2Change(int sender) {
-    if (!readTyped(sender)) return;
-    if (field(kHub)->hasInputFocus()) return;
-    const LinkedField& unit = *linkedField(sender);
-    double hubValue = 0.0;
-    try {
-        hubValue = unit.toHub(Ext(value(sender))).toDouble();
-    } catch (const FloatOverflow&) {
-        ShowInvalidNumber(*field(inputField()));
-        return;
-    }
-    // Written whether or not the cascade lock is set: while it is set, the hub's own change
-    // goes no further.
-    writeField(kHub, hubValue, unit.hubForm);
-}
-
-bool FlowHubWindow::readTyped(int number) {
-    const bool typed = field(number)->hasInputFocus();
-    return storeTypedEntry(classifyAndRead(number, typed), typed, value(number), *field(number));
+bool FlowHubWindow::spreadFailed(int number, bool reading, std::exception_ptr error) {
+    return answerInvalidNumber(graph(), number, reading, error);
 }
 
 } // namespace zerval

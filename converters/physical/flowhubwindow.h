@@ -4,26 +4,22 @@
 
 namespace zerval {
 
-// The flow windows (flow rate, filtration speed): every field but the hub shares one change
-// handler that writes the hub whenever the hub is not being typed in, and a hub value above
-// 1e200 is answered with a message, an empty window and a "1" typed into the hub.
+// The flow windows (flow rate, filtration speed): every field but the hub writes the hub
+// whenever the hub is not being typed in, and a hub value above 1e200 is answered with a
+// message, an empty window and a "1" typed into the hub.
 class FlowHubWindow : public LinkedFieldWindow {
     Q_OBJECT
 public:
     ~FlowHubWindow() override;
 
 protected:
+    // `layout` holds the window's units as hub rows (`fields`), in the cascade's order.
     FlowHubWindow(QWidget* owner, LinkedFieldLayout layout, QString tooLargeMessage);
 
-    void fieldChanged(int number) override;
+    bool hubReady(int hub) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    void Edit1Change();
-    void Edit2Change(int sender);
-    // The field's text classified and, when it is being typed in, read; a text that is no
-    // number gets the invalid-number box. False when the handler must stop.
-    bool readTyped(int number);
-
     OverflowGuard tooLargeGuard_;
 };
 
