@@ -1,14 +1,11 @@
 #include "converters/physical/illumination.h"
 
-#include "converters/physical/entryvalue.h"
 #include "converters/physical/toolarge.h"
 #include "kit/showinvalidnumber.h"
-#include "platform/editbox.h"
 
 #include "ui_tfilum.h"
 
 #include <cmath>
-#include <vector>
 
 namespace zerval {
 
@@ -19,21 +16,31 @@ constexpr long double kFieldLimit = 1.5e300L;
 constexpr long double kFeet = 3.2808398950131232L; // feet in one metre
 constexpr long double kFoot = 0.3048L;
 
+// Typed into, a unit writes the lux, unless a cascade has run since the last key (a paste
+// then changes only its own field); the texts the cascade writes are not read back.
+FieldRow unit(int number, Conversion fromLux, Conversion toLux) {
+    FieldRow row{number,           kLux,       std::move(fromLux), generalForm, kLux,
+                 std::move(toLux), generalForm};
+    row.typedOnly = true;
+    row.parentWrite = ParentWrite::UnlessParentLocked;
+    return row;
+}
+
 LinkedFieldLayout illuminationLayout() {
     LinkedFieldLayout layout;
     layout.hub = kLux;
     layout.activation = KeyActivation::DeleteOnly;
-    const TextForm g = generalForm;
-    layout.fields = {
-        {2, kLux, times({}), g, times({}), g},                                   // bujía-m
-        {3, kLux, times({}), g, times({}), g},                                   // lux
-        {4, kLux, times({0.0001L}), g, times({10000}), g},                       // lumen/cm²
-        {5, kLux, times({0.0001L}), g, times({10000}), g},                       // bujía-cm
-        {6, kLux, times({kFoot, kFoot}), g, times({kFeet, kFeet}), g},           // lumen/pie²
-        {7, kLux, times({kFoot, kFoot}), g, times({kFeet, kFeet}), g},           // bujía-pie
-        {8, kLux, times({kFoot, kFoot, 0.25L}), g, times({4, kFeet, kFeet}), g}, // flama
-        {9, kLux, times({0.0001L}), g, times({10000}), g},                       // fotio
-        {10, kLux, times({1000}), g, times({0.001L}), g},                        // nox
+    layout.reading = ReadMode::Raising;
+    layout.rows = {
+        unit(2, times({}), times({})),                                   // bujía-m
+        unit(3, times({}), times({})),                                   // lux
+        unit(4, times({0.0001L}), times({10000})),                       // lumen/cm²
+        unit(5, times({0.0001L}), times({10000})),                       // bujía-cm
+        unit(6, times({kFoot, kFoot}), times({kFeet, kFeet})),           // lumen/pie²
+        unit(7, times({kFoot, kFoot}), times({kFeet, kFeet})),           // bujía-pie
+        unit(8, times({kFoot, kFoot, 0.25L}), times({4, kFeet, kFeet})), // flama
+        unit(9, times({0.0001L}), times({10000})),                       // fotio
+        unit(10, times({1000}), times({0.001L})),                        // nox
     };
     return layout;
 }
@@ -50,62 +57,28 @@ TFIlum::TFIlum(QWidget* owner)
 
 TFIlum::~TFIlum() = default;
 
-void TFIlum::fieldChanged(int number) {
-    if (number == kLux)
-        Edit1Change();
-    else
-        Edit2Change(number);
+// Limited on the magnitude: a large negative value would leave the range of a double in lux
+// just as a positive one.
+bool TFIlum::typedValue(int number, Ext& typed) {
+    if (number == kLux || std::fabs(typed.raw()) <= kFieldLimit) return true;
+    refuseTooLarge(*this, *field(number), typed.raw(), QStringLiteral("Gracias."));
+    return false;
 }
 
-void TFIlum::Edit1Change() {
-    if (locked(kLux)) return;
-    setLocked(kLux, true);
-    const bool typed = field(kLux)->hasInputFocus();
-    const EntryReading reading = classifyAndRead(kLux, typed);
-    if (!reading.complete()) return;
-    const std::optional<double> lux = typed ? doubleOf(reading) : value(kLux);
-    if (!lux) {
-        rejectNumber(kLux);
-        return;
-    }
-    // Every value is computed before any text is written: a value whose products leave the
-    // double range is refused without leaving some fields new and others stale.
-    std::vector<std::pair<const LinkedField*, double>> results;
+// A text that is no number, or lux beyond the range of a double, empties the window. So does
+// a lux value whose products leave the double range: no field is left new beside stale ones.
+bool TFIlum::spreadFailed(int number, bool reading, std::exception_ptr error) {
     try {
-        for (const LinkedField& linked : layout().fields) {
-            if (linked.number == activeField()) continue;
-            results.emplace_back(&linked, linked.fromSource(Ext(*lux)).toDouble());
-        }
-    } catch (const FloatError&) {
-        rejectNumber(inputField());
-        return;
-    }
-    value(kLux) = *lux;
-    for (const auto& [linked, result] : results)
-        writeField(linked->number, result, linked->form);
-}
-
-void TFIlum::Edit2Change(int number) {
-    // Texts written by the cascade are not read back.
-    if (!field(number)->hasInputFocus()) return;
-    const EntryReading reading = classifyAndRead(number, true);
-    if (!reading.complete()) return;
-    if (reading.notANumber()) {
+        std::rethrow_exception(error);
+    } catch (const UnreadableNumber&) {
         rejectNumber(number);
-        return;
+    } catch (const FloatError&) {
+        if (!reading && number != kLux) return false;
+        rejectNumber(reading ? number : inputField());
+    } catch (...) {
+        return false;
     }
-    // Limited on the magnitude: a large negative value would leave the range of a double in
-    // lux just as a positive one.
-    if (std::fabs(*reading.value) > kFieldLimit) {
-        refuseTooLarge(*this, *field(number), *reading.value, QStringLiteral("Gracias."));
-        return;
-    }
-    value(number) = narrow(*reading.value);
-    // A paste with no key pressed since the last cascade changes only its own field, as in
-    // every linked window: lux written now would stand beside stale fields.
-    if (locked(kLux)) return;
-    const LinkedField& unit = *linkedField(number);
-    writeField(kLux, unit.toHub(Ext(value(number))).toDouble(), unit.hubForm);
+    return true;
 }
 
 void TFIlum::rejectNumber(int number) {

@@ -19,12 +19,10 @@ public:
     ~TFIlum() override;
 
 protected:
-    void fieldChanged(int number) override;
+    bool typedValue(int number, Ext& typed) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    void Edit1Change();
-    // Shared by every field but the hub: converts what is typed there into lux.
-    void Edit2Change(int number);
     void rejectNumber(int number);
 
     std::unique_ptr<Ui::TFIlum> ui;
