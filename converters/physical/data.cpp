@@ -18,17 +18,23 @@ constexpr long double kBitLimit = 1e300L;
 constexpr long double kFieldLimit = 1.5e287L;
 
 // A unit of `bits` bits, written from the hub by `perBit` bits: binary fractions are exact,
-// decimal ones extended constants.
-LinkedField unit(int number, long double bits, long double perBit) {
-    return {number, kBit, times({perBit}), generalForm, times({bits}), generalForm};
+// decimal ones extended constants. Typed into, it writes the hub, unless a cascade has run
+// since the last key (a paste then changes only its own field); the texts the cascade writes
+// are not read back.
+FieldRow unit(int number, long double bits, long double perBit) {
+    FieldRow row{number, kBit, times({perBit}), generalForm, kBit, times({bits}), generalForm};
+    row.typedOnly = true;
+    row.parentWrite = ParentWrite::UnlessParentLocked;
+    return row;
 }
 
 LinkedFieldLayout dataLayout() {
     LinkedFieldLayout layout;
     layout.hub = kBit;
     layout.activation = KeyActivation::DeleteOnly;
+    layout.reading = ReadMode::Raising;
     // The cascade's order, which is also the tab order after the hub.
-    layout.fields = {
+    layout.rows = {
         unit(10, 4, 0.25L),
         unit(11, 8, 0.125L),
         unit(12, 16, 0.0625L),
@@ -82,62 +88,49 @@ TFormDatos::TFormDatos(QWidget* owner)
 
 TFormDatos::~TFormDatos() = default;
 
-void TFormDatos::fieldChanged(int number) {
-    if (number == kBit)
-        Edit9Change();
-    else
-        Edit10Change(number);
-}
-
-void TFormDatos::Edit9Change() {
-    if (locked(kBit)) return;
-    setLocked(kBit, true);
-    const std::optional<long double> bits = readTyped(kBit);
-    if (!bits) return;
-    // Tested on the magnitude and before the value is stored: a count of bits beyond the
-    // double range, either sign, is too many bits as well.
-    if (std::fabs(*bits) > kBitLimit)
-        runGuard(bitGuard());
-    else
-        value(kBit) = narrow(*bits);
-    cascadeFrom(kBit);
-}
-
-void TFormDatos::Edit10Change(int number) {
-    // Texts written by the cascade are not read back.
-    if (!field(number)->hasInputFocus()) return;
-    const std::optional<long double> typed = readTyped(number);
-    if (!typed) return;
-    // A negative value is limited like a positive one, so that its bits never leave the
-    // range of a double.
-    if (std::fabs(*typed) > kFieldLimit) {
-        refuseTooLarge(*this, *field(number), *typed, QStringLiteral("Graciasss."));
-        return;
+// Tested on the magnitude and before the value is stored: a count of bits beyond the double
+// range, either sign, is too many bits as well, and the window goes on from zero bits. A
+// value typed into another field is limited on the magnitude too, so that its bits never
+// leave the range of a double.
+bool TFormDatos::typedValue(int number, Ext& typed) {
+    if (number == kBit) {
+        if (tooManyBits(typed.raw())) typed = Ext(value(kBit));
+        return true;
     }
-    value(number) = narrow(*typed);
-    // A paste with no key pressed since the last cascade changes only its own field, as in
-    // every linked window: bits written now would stand beside stale fields.
-    if (locked(kBit)) return;
-    const LinkedField& unit = *linkedField(number);
-    writeField(kBit, unit.toHub(Ext(value(number))).toDouble(), unit.hubForm);
+    if (std::fabs(typed.raw()) <= kFieldLimit) return true;
+    refuseTooLarge(*this, *field(number), typed.raw(), QStringLiteral("Graciasss."));
+    return false;
 }
 
-std::optional<long double> TFormDatos::readTyped(int number) {
-    const bool typed = field(number)->hasInputFocus();
-    const EntryReading reading = classifyAndRead(number, typed);
-    if (!reading.complete()) return std::nullopt;
-    if (!typed) return value(number);
-    if (reading.notANumber()) reportInvalidNumber(number);
-    return reading.value;
+// Bits written by another field are tested the same way, as the double they are stored in;
+// typed bits were tested as typed.
+bool TFormDatos::hubReady(int) {
+    if (!field(kBit)->hasInputFocus()) tooManyBits(value(kBit));
+    return true;
 }
 
-void TFormDatos::reportInvalidNumber(int number) {
-    // The field whose text failed, which a paste may have changed without a key pressed in it.
+bool TFormDatos::tooManyBits(long double bits) {
+    if (std::fabs(bits) <= kBitLimit) return false;
+    runGuard(bitGuard());
+    return true;
+}
+
+// A text that is no number is reported, quoting the field whose text failed (which a paste may
+// have changed without a key pressed in it), and the window is left as it is.
+bool TFormDatos::spreadFailed(int number, bool reading, std::exception_ptr error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const UnreadableNumber&) {
+        if (!reading) return false;
+    } catch (...) {
+        return false;
+    }
     EditBox* box = field(number);
     platform().messageBox(this, QStringLiteral("Oh oh!"), MessageIcon::Error,
                           QLatin1Char('"') + box->text() +
                               QStringLiteral("\" no es un número válido."));
     box->selectAll();
+    return true;
 }
 
 } // namespace zerval

@@ -3,7 +3,6 @@
 #include "kit/linkedfieldwindow.h"
 
 #include <memory>
-#include <optional>
 
 namespace Ui {
 class TFormDatos;
@@ -20,17 +19,13 @@ public:
     ~TFormDatos() override;
 
 protected:
-    void fieldChanged(int number) override;
+    bool typedValue(int number, Ext& typed) override;
+    bool hubReady(int hub) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    void Edit9Change();
-    // Shared by every field but the bit hub: converts what is typed there into bits.
-    void Edit10Change(int number);
-    // Classifies the field's text and, when it is being typed in, reads it in extended
-    // precision (else gives the value stored); a text that is no number is reported.
-    // Nothing when the handler must stop.
-    std::optional<long double> readTyped(int number);
-    void reportInvalidNumber(int number);
+    // Runs the bit guard when `bits` are too many, resetting the hub to zero bits.
+    bool tooManyBits(long double bits);
 
     std::unique_ptr<Ui::TFormDatos> ui;
 };
