@@ -120,11 +120,12 @@ enum class ParentWrite {
     UnlessParentBusy,   // unless the parent is the active field or locked
     UnlessParentLocked, // unless the parent is locked
     Always,
-    WhenActive,          // only when the field is the active one
-    WhenFocused,         // only when the field has the input focus and the parent is not active
-    HandOver,            // always, making the parent the active field first, so that its own change
-                         // carries the value on towards a hub
-    UnlessParentFocused, // unless the parent has the input focus (it is being typed in)
+    WhenActive,  // only when the field is the active one
+    WhenFocused, // only when the field has the input focus and the parent is not active
+    HandOver,    // always, making the parent the active field first, so that its own change
+                 // carries the value on towards a hub
+    // Unless the parent has the input focus (it is being typed in).
+    UnlessParentFocused,
 };
 
 // When a spread passes over the row.

@@ -15,17 +15,6 @@ std::optional<double> doubleOf(const EntryReading& reading) {
     }
 }
 
-bool storeTypedEntry(const EntryReading& reading, bool typed, double& value, EditBox& box) {
-    if (!reading.complete() || !typed) return reading.complete();
-    const std::optional<double> read = doubleOf(reading);
-    if (!read) {
-        ShowInvalidNumber(box);
-        return false;
-    }
-    value = *read;
-    return true;
-}
-
 namespace {
 template <typename Error> bool raised(std::exception_ptr error) {
     try {
