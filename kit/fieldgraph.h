@@ -90,6 +90,7 @@ enum class ReadMode {
     Raising,      // such a text raises UnreadableNumber, for the window's spreadFailed to answer
     MessagedKeep, // the conversion message, but neither it nor an emptied text empties the
                   // window: the change just stops
+    RaisingKeep,  // as Raising, but an emptied text leaves the window as it is
 };
 
 // A typed text that is not a number, under ReadMode::Raising.
@@ -166,6 +167,9 @@ struct FieldRow {
     bool activeOnly = false;
     ParentWrite parentWrite = ParentWrite::UnlessParentBusy;
     SpreadSkip skip = SpreadSkip::Auto;
+    // An empty or unfinished text (judged with the decimal separator of the window's opening)
+    // stops the field's change before anything else, leaving the window as it is.
+    bool unfinishedStops = false;
 };
 
 // A row of `unitsOfParent` parent units: the reciprocal, formed at extended precision,
@@ -191,6 +195,10 @@ struct LinkedFieldLayout {
     // Numbers are read and written with the decimal separator of the window's opening, not
     // with the one the platform reports at the time.
     bool separatorAtOpening = false;
+    // A spread forms every text it writes before writing any, and a field forms its parent's
+    // text and the parent's spread before writing the parent, so that a value too large for
+    // one field changes none. Special texts and spread limits are not tried beforehand.
+    bool wholeSpreads = false;
 };
 
 // What a window adds to the graph that walks its fields.
@@ -200,6 +208,8 @@ public:
     virtual void fieldChanged(int number) = 0;
     // Once a value has been stored and its text written (and that text's change has run).
     virtual void fieldWritten(int number);
+    // A field's change found its text empty; before anything else of the change runs.
+    virtual void fieldEmptied(int number);
     // After a hub has read its value and run its guards, before it spreads: false stops it.
     virtual bool hubReady(int hub);
     // A spread stopped at a row's spreadLimit.
@@ -294,6 +304,8 @@ private:
     void nameByUnit(QWidget& form, EditBox& box, int number);
     void change(const FieldRow* own, int number);
     bool spreadFrom(int hub, bool trailing);
+    // Forms every text the hub's spread would write from `hubValue`, writing none.
+    void trySpread(int hub, double hubValue) const;
     bool skips(const FieldRow& target) const;
     void writeParentOf(const FieldRow& row);
     bool readRow(const FieldRow* row, int number, ReadMode mode);
