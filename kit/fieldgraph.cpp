@@ -286,8 +286,10 @@ void FieldGraph::change(const FieldRow* own, int number) {
     const RowKind kind = own ? own->kind : RowKind::GroupHub;
     const bool trailing = kind == RowKind::TrailingLockHub;
     const bool locksFirst = kind == RowKind::GroupHub || (own && own->lock == LeafLock::First);
-    if ((locksFirst || trailing) && locked(number)) return;
-    if (locksFirst) setLocked(number, true);
+    const int lock =
+        kind != RowKind::Leaf && layout_.sharedHubLock ? *layout_.sharedHubLock : number;
+    if ((locksFirst || trailing) && locked(lock)) return;
+    if (locksFirst) setLocked(lock, true);
     if (own && (own->activeOnly || own->lock == LeafLock::WhenActive) && number != activeField_)
         return;
     if (own && own->lock == LeafLock::WhenActive) {
@@ -295,6 +297,7 @@ void FieldGraph::change(const FieldRow* own, int number) {
         setLocked(number, true);
     }
     const std::optional<ReadMode> ownReading = own ? own->reading : layout_.hubReading;
+    const double before = value(number);
     bool reading = true;
     try {
         if (!readRow(own, number, ownReading.value_or(layout_.reading))) return;
@@ -310,10 +313,11 @@ void FieldGraph::change(const FieldRow* own, int number) {
             if (spreadFrom(number, trailing)) hooks_.spreadDone(number);
         }
     } catch (...) {
+        if (layout_.wholeSpreads && !reading) values_[number] = before;
         if (!hooks_.spreadFailed(number, reading, std::current_exception())) throw;
         return;
     }
-    if (trailing) setLocked(number, true);
+    if (trailing) setLocked(lock, true);
 }
 
 bool FieldGraph::spreadFrom(int hub, bool trailing) {
@@ -375,6 +379,11 @@ void FieldGraph::writeParentOf(const FieldRow& entry) {
         break;
     case ParentWrite::WhenFocused:
         if (!field(entry.number)->hasInputFocus() || entry.parent == activeField_) return;
+        break;
+    case ParentWrite::Never:
+        return;
+    case ParentWrite::FocusedAlone:
+        if (!field(entry.number)->hasInputFocus() || field(entry.parent)->hasInputFocus()) return;
         break;
     case ParentWrite::HandOver: {
         const double parentValue = entry.toParent(Ext(values_[entry.number])).toDouble();

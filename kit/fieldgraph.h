@@ -121,10 +121,12 @@ enum class ParentWrite {
     UnlessParentBusy,   // unless the parent is the active field or locked
     UnlessParentLocked, // unless the parent is locked
     Always,
-    WhenActive,  // only when the field is the active one
-    WhenFocused, // only when the field has the input focus and the parent is not active
-    HandOver,    // always, making the parent the active field first, so that its own change
-                 // carries the value on towards a hub
+    WhenActive,   // only when the field is the active one
+    WhenFocused,  // only when the field has the input focus and the parent is not active
+    HandOver,     // always, making the parent the active field first, so that its own change
+                  // carries the value on towards a hub
+    Never,        // a hub with no parent
+    FocusedAlone, // only when the field has the input focus, the parent not, whichever is active
 };
 
 // When a spread passes over the row.
@@ -197,8 +199,12 @@ struct LinkedFieldLayout {
     bool separatorAtOpening = false;
     // A spread forms every text it writes before writing any, and a field forms its parent's
     // text and the parent's spread before writing the parent, so that a value too large for
-    // one field changes none. Special texts and spread limits are not tried beforehand.
+    // one field changes none, its own value included. Special texts and spread limits are not
+    // tried beforehand.
     bool wholeSpreads = false;
+    // Every hub takes this one lock in place of its own, so that a cascade in one group stops
+    // those of every other until the next key.
+    std::optional<int> sharedHubLock;
 };
 
 // What a window adds to the graph that walks its fields.

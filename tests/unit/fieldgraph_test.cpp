@@ -209,12 +209,54 @@ TEST_F(FieldGraphTest, AWholeSpreadWritesEveryFieldOrNone) {
         window.type(1, QStringLiteral("50"));
         EXPECT_EQ(window.answered, 1);
         EXPECT_EQ(window.text(4), whole ? QStringLiteral("20") : QStringLiteral("100")) << whole;
+        // Its value too stays as it was.
+        EXPECT_EQ(window.graph.value(1), whole ? 10.0 : 50.0) << whole;
         // A leaf tries its parent's text and spread before writing the parent.
         window.type(1, QStringLiteral("10"));
         window.type(4, QStringLiteral("100"));
         EXPECT_EQ(window.answered, 2);
         EXPECT_EQ(window.text(1), whole ? QStringLiteral("10") : QStringLiteral("50")) << whole;
         EXPECT_EQ(window.text(2), whole ? QStringLiteral("100") : QStringLiteral("500")) << whole;
+    }
+}
+
+TEST_F(FieldGraphTest, HubsSharingOneLockStopEachOthersSpreadsUntilTheNextKey) {
+    LinkedFieldLayout layout = graphLayout();
+    layout.sharedHubLock = 0;
+    RecordingForm window(std::move(layout));
+    window.type(3, QStringLiteral("50"));
+    EXPECT_EQ(window.text(2), QStringLiteral("5"));
+    EXPECT_EQ(window.text(1), QStringLiteral("0.5"));
+    // Group hub 2 took the one lock: the hub, reached through it, spreads no further.
+    EXPECT_EQ(window.text(4), QString());
+    window.type(1, QStringLiteral("3"));
+    EXPECT_EQ(window.text(4), QStringLiteral("6"));
+}
+
+TEST_F(FieldGraphTest, AHubWithNoParentWritesNone) {
+    LinkedFieldLayout layout = graphLayout();
+    layout.rows[0].parentWrite = ParentWrite::Never; // group hub 2
+    RecordingForm window(std::move(layout));
+    window.type(3, QStringLiteral("50"));
+    EXPECT_EQ(window.text(2), QStringLiteral("5"));
+    EXPECT_EQ(window.text(6), QStringLiteral("100"));
+    EXPECT_EQ(window.text(1), QString());
+}
+
+// A paste from the context menu presses no key: the field holds the focus while the hub is
+// still the active field.
+TEST_F(FieldGraphTest, AFieldWritesItsParentByTheFocusAloneWhateverIsActive) {
+    for (const ParentWrite rule : {ParentWrite::WhenFocused, ParentWrite::FocusedAlone}) {
+        LinkedFieldLayout layout = graphLayout();
+        layout.rows[2].parentWrite = rule; // row 4
+        RecordingForm window(std::move(layout));
+        window.form.show();
+        window.type(1, QStringLiteral("2"));
+        window.graph.field(4)->setFocus();
+        window.graph.clearLocks();
+        window.graph.field(4)->setText(QStringLiteral("10"));
+        EXPECT_EQ(window.text(1),
+                  rule == ParentWrite::FocusedAlone ? QStringLiteral("5") : QStringLiteral("2"));
     }
 }
 
