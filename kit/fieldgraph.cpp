@@ -48,6 +48,7 @@ FieldRow scaledRow(int number, int parent, long double unitsOfParent, TextForm f
 }
 
 void FieldGraphHooks::fieldWritten(int) {}
+void FieldGraphHooks::fieldEmptied(int) {}
 bool FieldGraphHooks::hubReady(int) {
     return true;
 }
@@ -75,7 +76,7 @@ template <typename T> void growTo(std::vector<T>& table, int number, T fill) {
 FieldGraph::FieldGraph(FieldGraphHooks& hooks, LinkedFieldLayout layout)
     : hooks_(hooks)
     , layout_(std::move(layout))
-    , openingSeparator_(layout_.separatorAtOpening ? platform().decimalSeparator() : QChar()) {
+    , openingSeparator_(platform().decimalSeparator()) {
     for (std::size_t index = 0; index < layout_.fields.size(); ++index) {
         const LinkedField& linked = layout_.fields[index];
         growTo(linkedIndex_, linked.number, -1);
@@ -253,6 +254,8 @@ void FieldGraph::changed(int number) {
             growTo(handling_, number, 0);
             ++handling_[number];
             try {
+                if (const EditBox* box = field(number); box && box->text().isEmpty())
+                    hooks_.fieldEmptied(number);
                 hooks_.fieldChanged(number);
             } catch (...) {
                 --handling_[number];
@@ -280,12 +283,17 @@ void FieldGraph::leafChanged(const FieldRow& entry) {
 
 // The walker's one step: the change of the window's hub (no row) or of a row.
 void FieldGraph::change(const FieldRow* own, int number) {
+    if (own && own->unfinishedStops &&
+        classifyText(field(number)->text(), openingSeparator_) != EntryClass::Convertible)
+        return;
     const RowKind kind = own ? own->kind : RowKind::GroupHub;
     const bool trailing = kind == RowKind::TrailingLockHub;
     const bool locksFirst = kind == RowKind::GroupHub || (own && own->lock == LeafLock::First);
     if (own && own->typedOnly && !field(number)->hasInputFocus()) return;
-    if ((locksFirst || trailing) && locked(number)) return;
-    if (locksFirst) setLocked(number, true);
+    const int lock =
+        kind != RowKind::Leaf && layout_.sharedHubLock ? *layout_.sharedHubLock : number;
+    if ((locksFirst || trailing) && locked(lock)) return;
+    if (locksFirst) setLocked(lock, true);
     if (own && (own->activeOnly || own->lock == LeafLock::WhenActive) && number != activeField_)
         return;
     if (own && own->lock == LeafLock::WhenActive) {
@@ -293,6 +301,7 @@ void FieldGraph::change(const FieldRow* own, int number) {
         setLocked(number, true);
     }
     const std::optional<ReadMode> ownReading = own ? own->reading : layout_.hubReading;
+    const double before = value(number);
     bool reading = true;
     try {
         if (!readRow(own, number, ownReading.value_or(layout_.reading))) return;
@@ -304,13 +313,15 @@ void FieldGraph::change(const FieldRow* own, int number) {
             writeParentOf(*own);
         } else {
             if (!hooks_.hubReady(number)) return;
+            if (layout_.wholeSpreads) trySpread(number, values_[number]);
             if (spreadFrom(number, trailing)) hooks_.spreadDone(number);
         }
     } catch (...) {
+        if (layout_.wholeSpreads && !reading) values_[number] = before;
         if (!hooks_.spreadFailed(number, reading, std::current_exception())) throw;
         return;
     }
-    if (trailing) setLocked(number, true);
+    if (trailing) setLocked(lock, true);
 }
 
 bool FieldGraph::spreadFrom(int hub, bool trailing) {
@@ -376,6 +387,11 @@ void FieldGraph::writeParentOf(const FieldRow& entry) {
     case ParentWrite::UnlessParentFocused:
         if (field(entry.parent)->hasInputFocus()) return;
         break;
+    case ParentWrite::Never:
+        return;
+    case ParentWrite::FocusedAlone:
+        if (!field(entry.number)->hasInputFocus() || field(entry.parent)->hasInputFocus()) return;
+        break;
     case ParentWrite::HandOver: {
         const double parentValue = entry.toParent(Ext(values_[entry.number])).toDouble();
         activeField_ = entry.parent;
@@ -383,8 +399,24 @@ void FieldGraph::writeParentOf(const FieldRow& entry) {
         return;
     }
     }
-    writeField(entry.parent, entry.toParent(Ext(values_[entry.number])).toDouble(),
-               entry.parentForm);
+    const double parentValue = entry.toParent(Ext(values_[entry.number])).toDouble();
+    if (layout_.wholeSpreads) {
+        entry.parentForm(parentValue, separator());
+        if (isHub(entry.parent)) trySpread(entry.parent, parentValue);
+    }
+    writeField(entry.parent, parentValue, entry.parentForm);
+}
+
+void FieldGraph::trySpread(int hub, double hubValue) const {
+    if (hub >= static_cast<int>(spreads_.size())) return;
+    std::vector<double> trial(values_.begin(), values_.end());
+    trial[hub] = hubValue;
+    for (const Step& step : spreads_[hub]) {
+        const FieldRow& target = *step.row;
+        if (step.own || target.number == hub || skips(target)) continue;
+        trial[target.number] = target.fromSource(Ext(trial[target.source])).toDouble();
+        target.form(trial[target.number], separator());
+    }
 }
 
 bool FieldGraph::readRow(const FieldRow* own, int number, ReadMode mode) {
@@ -430,9 +462,17 @@ bool FieldGraph::read(int number, ReadMode mode) {
         value(number) = narrow(*reading.value);
         return true;
     }
-    case ReadMode::Raising: {
+    case ReadMode::Raising:
+    case ReadMode::RaisingKeep: {
         const bool typed = field(number)->hasInputFocus();
-        const EntryReading reading = classifyAndRead(number, typed);
+        EntryReading reading;
+        if (mode == ReadMode::Raising) {
+            reading = classifyAndRead(number, typed);
+        } else if (typed) {
+            reading = readEntry(field(number)->text(), separator());
+        } else {
+            reading.kind = classifyText(field(number)->text(), separator());
+        }
         if (!reading.complete()) return false;
         if (typed) {
             if (!reading.value) throw UnreadableNumber();

@@ -90,6 +90,7 @@ enum class ReadMode {
     Raising,      // such a text raises UnreadableNumber, for the window's spreadFailed to answer
     MessagedKeep, // the conversion message, but neither it nor an emptied text empties the
                   // window: the change just stops
+    RaisingKeep,  // as Raising, but an emptied text leaves the window as it is
 };
 
 // A typed text that is not a number, under ReadMode::Raising.
@@ -120,10 +121,12 @@ enum class ParentWrite {
     UnlessParentBusy,   // unless the parent is the active field or locked
     UnlessParentLocked, // unless the parent is locked
     Always,
-    WhenActive,  // only when the field is the active one
-    WhenFocused, // only when the field has the input focus and the parent is not active
-    HandOver,    // always, making the parent the active field first, so that its own change
-                 // carries the value on towards a hub
+    WhenActive,   // only when the field is the active one
+    WhenFocused,  // only when the field has the input focus and the parent is not active
+    HandOver,     // always, making the parent the active field first, so that its own change
+                  // carries the value on towards a hub
+    Never,        // a hub with no parent
+    FocusedAlone, // only when the field has the input focus, the parent not, whichever is active
     // Unless the parent has the input focus (it is being typed in).
     UnlessParentFocused,
 };
@@ -171,6 +174,9 @@ struct FieldRow {
     // Only a change of the field while it has the input focus is carried on: texts written
     // into it, or pasted while another field has the focus, are not read back.
     bool typedOnly = false;
+    // An empty or unfinished text (judged with the decimal separator of the window's opening)
+    // stops the field's change before anything else, leaving the window as it is.
+    bool unfinishedStops = false;
 };
 
 // A row of `unitsOfParent` parent units: the reciprocal, formed at extended precision,
@@ -196,6 +202,14 @@ struct LinkedFieldLayout {
     // Numbers are read and written with the decimal separator of the window's opening, not
     // with the one the platform reports at the time.
     bool separatorAtOpening = false;
+    // A spread forms every text it writes before writing any, and a field forms its parent's
+    // text and the parent's spread before writing the parent, so that a value too large for
+    // one field changes none, its own value included. Special texts and spread limits are not
+    // tried beforehand.
+    bool wholeSpreads = false;
+    // Every hub takes this one lock in place of its own, so that a cascade in one group stops
+    // those of every other until the next key.
+    std::optional<int> sharedHubLock;
 };
 
 // What a window adds to the graph that walks its fields.
@@ -205,6 +219,8 @@ public:
     virtual void fieldChanged(int number) = 0;
     // Once a value has been stored and its text written (and that text's change has run).
     virtual void fieldWritten(int number);
+    // A field's change found its text empty; before anything else of the change runs.
+    virtual void fieldEmptied(int number);
     // After a hub has read its value and run its guards, before it spreads: false stops it.
     virtual bool hubReady(int hub);
     // A spread stopped at a row's spreadLimit.
@@ -302,6 +318,8 @@ private:
     void nameByUnit(QWidget& form, EditBox& box, int number);
     void change(const FieldRow* own, int number);
     bool spreadFrom(int hub, bool trailing);
+    // Forms every text the hub's spread would write from `hubValue`, writing none.
+    void trySpread(int hub, double hubValue) const;
     bool skips(const FieldRow& target) const;
     void writeParentOf(const FieldRow& row);
     bool readRow(const FieldRow* row, int number, ReadMode mode);

@@ -1,10 +1,7 @@
 #include "converters/historic/valencia.h"
 
 #include "converters/historic/valenciagroups.h"
-#include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
 #include "kit/showinvalidnumber.h"
-#include "kit/textforms.h"
 #include "platform/editbox.h"
 #include "platform/guardedbinding.h"
 #include "platform/platform.h"
@@ -16,19 +13,29 @@ namespace zerval {
 
 namespace {
 
-constexpr int kLock = 0;
-
+// Each group around its metric hub, which has no parent; its fields are written unrounded
+// and carry a typed value to the hub only from the field being typed or pasted into.
 LinkedFieldLayout valenciaLayout() {
     LinkedFieldLayout layout;
-    layout.hub = 1;
+    layout.hub = 0; // no field: every group hub is a row
     layout.activation = KeyActivation::DeleteOnly;
+    layout.reading = ReadMode::RaisingKeep;
+    layout.wholeSpreads = true;
+    // One lock serves the whole window.
+    layout.sharedHubLock = 0;
+    for (const ValencianGroup& group : valencianGroups()) {
+        FieldRow hub{group.hub, group.hub,  times({1}),  generalForm,
+                     group.hub, times({1}), generalForm, RowKind::GroupHub};
+        hub.parentWrite = ParentWrite::Never;
+        layout.rows.push_back(hub);
+        for (const ValencianField& unit : group.fields) {
+            FieldRow row{unit.number, unit.source,         times({unit.factor}), generalForm,
+                         group.hub,   times({unit.toHub}), generalForm};
+            row.parentWrite = ParentWrite::FocusedAlone;
+            layout.rows.push_back(row);
+        }
+    }
     return layout;
-}
-
-const ValencianField* fieldOf(const ValencianGroup& group, int number) {
-    for (const ValencianField& field : group.fields)
-        if (field.number == number) return &field;
-    return nullptr;
 }
 
 } // namespace
@@ -61,113 +68,40 @@ QPlainTextEdit* TFormValencia::memoOf(const ValencianGroup& group) const {
     return nullptr;
 }
 
-void TFormValencia::fieldChanged(int number) {
+// Emptying a field empties only its own group.
+void TFormValencia::fieldEmptied(int number) {
     const ValencianGroup* group = valencianGroupOf(number);
     if (!group) return;
-    if (number == group->hub)
-        hubChanged(*group);
+    for (int other = group->first; other <= group->last; ++other)
+        if (EditBox* box = field(other)) box->setText(QString());
+    if (QPlainTextEdit* memo = memoOf(*group)) memo->clear();
+}
+
+void TFormValencia::spreadDone(int hub) {
+    const ValencianGroup* group = valencianGroupOf(hub);
+    QPlainTextEdit* memo = group ? memoOf(*group) : nullptr;
+    if (!memo) return;
+    if (field(hub)->text().isEmpty())
+        memo->clear();
     else
-        otherFieldChanged(*group, number);
+        memo->setPlainText(SpellCompound(group->spelling, value(group->spelledField), separator()));
 }
 
-void TFormValencia::ClearTab(const ValencianGroup& group) {
-    for (int number = group.first; number <= group.last; ++number)
-        if (EditBox* box = field(number)) box->setText(QString());
-    if (QPlainTextEdit* memo = memoOf(group)) memo->clear();
-}
-
-void TFormValencia::hubChanged(const ValencianGroup& group) {
-    if (locked(kLock)) return;
-    setLocked(kLock, true);
-    EditBox* hub = field(group.hub);
-    switch (ClassifyEntry(hub->text(), separator())) {
-    case EntryClass::Empty:
-        ClearTab(group);
-        return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
-    }
-    double hubValue = value(group.hub);
-    if (hub->hasInputFocus()) {
-        const std::optional<long double> read = readNumber(hub->text(), separator());
-        if (!read) {
-            ShowInvalidNumber(*hub);
-            return;
-        }
-        try {
-            hubValue = narrow(*read);
-        } catch (const FloatError&) {
-            platform().reportError(std::current_exception());
-            return;
-        }
-    }
-    writeGroup(group, hubValue);
-}
-
-bool TFormValencia::writeGroup(const ValencianGroup& group, double hubValue) {
-    std::map<int, double> values;
+// A text that is no number is quoted and selected; a value out of range is reported and the
+// group left as it was.
+bool TFormValencia::spreadFailed(int number, bool reading, std::exception_ptr error) {
     try {
-        values = groupValues(group, hubValue, activeField(), value(activeField()));
+        std::rethrow_exception(error);
+    } catch (const UnreadableNumber&) {
+        if (!reading) return false;
+        ShowInvalidNumber(*field(number));
+        return true;
     } catch (const FloatError&) {
-        platform().reportError(std::current_exception());
+        platform().reportError(error);
+        return true;
+    } catch (...) {
         return false;
     }
-    value(group.hub) = hubValue;
-    for (const ValencianField& linked : group.fields) {
-        if (linked.number == activeField()) continue;
-        writeField(linked.number, values.at(linked.number), generalForm);
-    }
-    if (QPlainTextEdit* memo = memoOf(group)) {
-        if (field(group.hub)->text().isEmpty())
-            memo->clear();
-        else
-            memo->setPlainText(
-                SpellCompound(group.spelling, values.at(group.spelledField), separator()));
-    }
-    return true;
-}
-
-void TFormValencia::otherFieldChanged(const ValencianGroup& group, int number) {
-    EditBox* box = field(number);
-    switch (ClassifyEntry(box->text(), separator())) {
-    case EntryClass::Empty:
-        ClearTab(group);
-        return;
-    case EntryClass::Incomplete:
-        return;
-    case EntryClass::Convertible:
-        break;
-    }
-    // Only the field being typed or pasted into carries its value to the hub; the texts the
-    // cascade writes stop here.
-    if (!box->hasInputFocus()) return;
-    const ValencianField* linked = fieldOf(group, number);
-    const std::optional<long double> read = readNumber(box->text(), separator());
-    if (!read) {
-        ShowInvalidNumber(*box);
-        return;
-    }
-    double typed = 0.0;
-    double hubValue = 0.0;
-    try {
-        typed = narrow(*read);
-        hubValue = (Ext(typed) * Ext(linked->toHub)).toDouble();
-        // The whole group is tried before anything is written.
-        groupValues(group, hubValue, number, typed);
-    } catch (const FloatError&) {
-        platform().reportError(std::current_exception());
-        return;
-    }
-    value(number) = typed;
-    EditBox* hub = field(group.hub);
-    if (hub->hasInputFocus()) return;
-    const QString before = hub->text();
-    writeField(group.hub, hubValue, generalForm);
-    // A new value whose text equals the hub's old one raises no change; the group must still
-    // follow it.
-    if (hub->text() == before) hubChanged(group);
 }
 
 void TFormValencia::SpeedButton1Click() {

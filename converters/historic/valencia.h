@@ -25,15 +25,11 @@ public:
     ~TFormValencia() override;
 
 protected:
-    void fieldChanged(int number) override;
+    void fieldEmptied(int number) override;
+    void spreadDone(int hub) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    void hubChanged(const ValencianGroup& group);
-    void otherFieldChanged(const ValencianGroup& group, int number);
-    // Writes every field of the group but the active one, and its memo; nothing at all when a
-    // value is out of range (the top-level report says so). False then.
-    bool writeGroup(const ValencianGroup& group, double hubValue);
-    void ClearTab(const ValencianGroup& group);
     QPlainTextEdit* memoOf(const ValencianGroup& group) const;
     void SpeedButton1Click();
 

@@ -83,11 +83,10 @@ TFormPresion::TFormPresion(QWidget* owner)
 
 TFormPresion::~TFormPresion() = default;
 
-void TFormPresion::fieldChanged(int number) {
-    // An emptied window holds no pascal value: one left behind by a conversion that failed
-    // part-way would trip the overflow test at the next entry and replace it.
-    if (field(number)->text().isEmpty()) value(kPascal) = 0.0;
-    LinkedFieldWindow::fieldChanged(number);
+// An emptied window holds no pascal value: one left behind by a conversion that failed
+// part-way would trip the overflow test at the next entry and replace it.
+void TFormPresion::fieldEmptied(int) {
+    value(kPascal) = 0.0;
 }
 
 bool TFormPresion::hubReady(int hub) {

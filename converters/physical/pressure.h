@@ -19,7 +19,7 @@ public:
     ~TFormPresion() override;
 
 protected:
-    void fieldChanged(int number) override;
+    void fieldEmptied(int number) override;
     bool hubReady(int hub) override;
     bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 

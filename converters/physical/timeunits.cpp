@@ -42,6 +42,13 @@ FieldRow elemental() {
     return row;
 }
 
+// The month: unlike the other fields, an emptied "mes" leaves the window as it is.
+FieldRow month() {
+    FieldRow row = unit(kMonth, 2592000); // 30 days
+    row.unfinishedStops = true;
+    return row;
+}
+
 LinkedFieldLayout timeLayout() {
     LinkedFieldLayout layout;
     layout.hub = kSecond;
@@ -53,7 +60,7 @@ LinkedFieldLayout timeLayout() {
         unit(3, 3600),
         unit(4, 86400),
         unit(5, 604800),
-        unit(kMonth, 2592000), // 30 days
+        month(),
         // The year and its multiples keep their legacy length, 1.97 s over 365 days.
         unit(7, 31536001.97L),
         unit(8, 315360019.7L),
@@ -82,24 +89,13 @@ LinkedFieldLayout timeLayout() {
 
 TFormTiempo::TFormTiempo(QWidget* owner)
     : LinkedFieldWindow(owner, timeLayout())
-    , ui(std::make_unique<Ui::TFormTiempo>())
-    , separatorAtOpening(separator()) {
+    , ui(std::make_unique<Ui::TFormTiempo>()) {
     ui->setupUi(this);
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     bindFields();
 }
 
 TFormTiempo::~TFormTiempo() = default;
-
-void TFormTiempo::fieldChanged(int number) {
-    // Unlike the other fields, an emptied "mes" leaves the window as it is.
-    if (number == kMonth) {
-        const QString text = field(kMonth)->text();
-        if (text.isEmpty() || text == QStringLiteral("-") || text.endsWith(separatorAtOpening))
-            return;
-    }
-    LinkedFieldWindow::fieldChanged(number);
-}
 
 // The atomic unit is tested before anything is written, so that a number of seconds too large
 // for any field gets this answer rather than an overflow.

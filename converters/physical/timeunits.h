@@ -19,13 +19,10 @@ public:
     ~TFormTiempo() override;
 
 protected:
-    void fieldChanged(int number) override;
     bool hubReady(int hub) override;
 
 private:
     std::unique_ptr<Ui::TFormTiempo> ui;
-    // The "mes" field tells an unfinished number by the separator of the window's opening.
-    QChar separatorAtOpening;
 };
 
 } // namespace zerval

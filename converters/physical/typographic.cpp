@@ -1,6 +1,5 @@
 #include "converters/physical/typographic.h"
 
-#include "kit/numbersyntax.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
 
@@ -32,6 +31,9 @@ LinkedFieldLayout typographicLayout() {
     LinkedFieldLayout layout;
     layout.hub = kTwip;
     layout.activation = KeyActivation::DeleteOnly;
+    layout.reading = ReadMode::RaisingKeep;
+    layout.separatorAtOpening = true;
+    layout.wholeSpreads = true;
     const TextForm r3 = threeDecimalForm;
     const TextForm r0 = wholeForm;
     layout.fields = {
@@ -136,82 +138,15 @@ void TFormGraf::Edit1KeyDown(EditBox& box, int keyCode) {
     setActiveField(fieldNumber(box));
 }
 
-bool TFormGraf::holdsEntry(int number) const {
-    const QString text = field(number)->text();
-    return !(text.isEmpty() || text.endsWith(separatorAtOpening) || text == QStringLiteral("-"));
-}
-
-void TFormGraf::fieldChanged(int number) {
-    // A text that does not convert, or a value too large for the rounded texts, goes to the
-    // top-level report and leaves every field as it was: this window has no clear-all.
+// A text that does not convert, or a value too large for the rounded texts, goes to the
+// top-level report and leaves every field as it was: this window has no clear-all.
+void TFormGraf::answerError(std::exception_ptr error) {
     try {
-        if (number == kTwip)
-            Edit1Change();
-        else
-            Edit2Change(number);
+        std::rethrow_exception(error);
+    } catch (const UnreadableNumber&) {
+        platform().reportError(std::make_exception_ptr(NotANumber(field(inputField())->text())));
     } catch (...) {
-        platform().reportError(std::current_exception());
-    }
-}
-
-std::vector<TFormGraf::Result> TFormGraf::cascadeTexts(double twips) const {
-    std::vector<Result> results;
-    for (const LinkedField& linked : layout().fields) {
-        if (linked.number == activeField()) continue;
-        const double result = linked.fromSource(Ext(twips)).toDouble();
-        results.push_back({linked.number, result, linked.form(result, separatorAtOpening)});
-    }
-    return results;
-}
-
-void TFormGraf::Edit1Change() {
-    if (locked(kTwip)) return;
-    setLocked(kTwip, true);
-    if (!holdsEntry(kTwip)) return;
-    double twips = value(kTwip);
-    EditBox* hub = field(kTwip);
-    if (hub->hasInputFocus()) {
-        const std::optional<long double> typed = readNumber(hub->text(), separatorAtOpening);
-        if (!typed) throw NotANumber(hub->text());
-        twips = narrow(*typed);
-    }
-    const std::vector<Result> results = cascadeTexts(twips);
-    value(kTwip) = twips;
-    for (const Result& result : results) {
-        value(result.number) = result.value;
-        field(result.number)->setText(result.text);
-    }
-}
-
-void TFormGraf::Edit2Change(int number) {
-    if (!holdsEntry(number)) return;
-    EditBox* box = field(number);
-    // The pixel field also reads what the slider writes into it.
-    const bool reads = box->hasInputFocus() ||
-                       (number == kPixel && (ui->TrackBar1->hasFocus() || pixelsFromSlider_));
-    double typed = value(number);
-    if (reads) {
-        const std::optional<long double> read = readNumber(box->text(), separatorAtOpening);
-        if (!read) throw NotANumber(box->text());
-        typed = narrow(*read);
-    }
-    if (activeField() == kTwip || locked(kTwip)) {
-        value(number) = typed;
-        return;
-    }
-    const LinkedField& unit = *linkedField(number);
-    const double twips = unit.toHub(Ext(typed)).toDouble();
-    const QString hubText = unit.hubForm(twips, separatorAtOpening);
-    cascadeTexts(twips); // refuses, before anything is written, a value too large for a field
-    value(number) = typed;
-    value(kTwip) = twips;
-    EditBox* hub = field(kTwip);
-    if (hub->text() == hubText) {
-        // The same whole number of twips raises no change; the other fields must still follow
-        // the new, unrounded value.
-        Edit1Change();
-    } else {
-        hub->setText(hubText);
+        platform().reportError(error);
     }
 }
 
@@ -222,9 +157,11 @@ void TFormGraf::TrackBar1Change(int position) {
     if (!sliderMovedByUser_) return;
     // Moving the slider is typing into the pixel field, whether or not it took the focus.
     setActiveField(kPixel);
-    const QScopedValueRollback<bool> fromSlider(pixelsFromSlider_, true);
     EditBox* pixels = field(kPixel);
-    const QString text = QString::number(sliderPixels(position, ui->TrackBar1->maximum()));
+    const int pixelCount = sliderPixels(position, ui->TrackBar1->maximum());
+    // The pixel field's change takes the slider's value, whether or not it has the focus.
+    value(kPixel) = pixelCount;
+    const QString text = QString::number(pixelCount);
     if (pixels->text() == text)
         fieldChanged(kPixel);
     else

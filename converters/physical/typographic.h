@@ -3,7 +3,6 @@
 #include "kit/linkedfieldwindow.h"
 
 #include <memory>
-#include <vector>
 
 namespace Ui {
 class TFormGraf;
@@ -21,12 +20,10 @@ public:
     ~TFormGraf() override;
 
 protected:
-    void fieldChanged(int number) override;
+    void answerError(std::exception_ptr error) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Edit1Change();
-    void Edit2Change(int number);
     void Edit1KeyPress(EditBox& box, char16_t& key);
     void Edit1KeyDown(EditBox& box, int keyCode);
     void TrackBar1Change(int position);
@@ -35,22 +32,9 @@ private:
     // follow, the pixel field keeps its value.
     void resetSlider();
 
-    struct Result {
-        int number;
-        double value;
-        QString text;
-    };
-
-    // False for a text that is not a whole entry yet, or none.
-    bool holdsEntry(int number) const;
-    // The texts of every field but the hub and the active one for `twips`, all formed before
-    // any is written, so that a value too large for one of them changes none.
-    std::vector<Result> cascadeTexts(double twips) const;
-
     std::unique_ptr<Ui::TFormGraf> ui;
     const QChar separatorAtOpening;
     bool sliderMovedByUser_ = true;
-    bool pixelsFromSlider_ = false;
 };
 
 } // namespace zerval

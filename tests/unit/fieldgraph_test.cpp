@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 
@@ -47,6 +48,7 @@ public:
         return false;
     }
     void answerError(std::exception_ptr) override { ++answered; }
+    void fieldEmptied(int number) override { emptied.push_back(number); }
     QWidget* messageOwner() override { return &form; }
     void closeRequested() override {}
 
@@ -63,6 +65,7 @@ public:
     FieldGraph graph;
     std::vector<int> overLimits;
     std::vector<int> failures;
+    std::vector<int> emptied;
     int answered = 0;
 };
 
@@ -235,6 +238,101 @@ TEST_F(FieldGraphTest, TheWindowJudgesATypedNumberBeforeItIsNarrowed) {
     EXPECT_EQ(window.text(2), QStringLiteral("0"));
     window.type(1, QStringLiteral("7"));
     EXPECT_EQ(window.text(2), QStringLiteral("14"));
+}
+
+TEST_F(FieldGraphTest, ARowMayLeaveTheWindowAsItIsWhenItsFieldIsEmptied) {
+    const std::function<void(FieldRow&)> settings[] = {
+        [](FieldRow& row) { row.reading = ReadMode::RaisingKeep; },
+        [](FieldRow& row) { row.unfinishedStops = true; },
+    };
+    for (const auto& setting : settings) {
+        LinkedFieldLayout layout = graphLayout();
+        setting(layout.rows[2]); // row 4
+        RecordingForm window(std::move(layout));
+        window.type(1, QStringLiteral("2"));
+        window.type(4, QString());
+        EXPECT_EQ(window.text(1), QStringLiteral("2"));
+        EXPECT_EQ(window.text(3), QStringLiteral("200"));
+        // Unfinished, it stops before reading: the hub keeps its value.
+        window.type(4, QStringLiteral("-"));
+        EXPECT_EQ(window.text(1), QStringLiteral("2"));
+    }
+}
+
+TEST_F(FieldGraphTest, TheWindowHearsOfAnEmptiedFieldBeforeItsChangeRuns) {
+    RecordingForm window(graphLayout());
+    window.type(1, QStringLiteral("2"));
+    EXPECT_TRUE(window.emptied.empty());
+    window.type(4, QString());
+    ASSERT_FALSE(window.emptied.empty());
+    EXPECT_EQ(window.emptied.front(), 4);
+}
+
+// Too large for row 5's text.
+QString boundedForm(double value, QChar separator) {
+    if (value > 100) throw std::overflow_error("too large");
+    return generalForm(value, separator);
+}
+
+TEST_F(FieldGraphTest, AWholeSpreadWritesEveryFieldOrNone) {
+    for (const bool whole : {false, true}) {
+        LinkedFieldLayout layout = graphLayout();
+        layout.wholeSpreads = whole;
+        layout.rows[3].form = boundedForm; // row 5, after 2, 3 and 4 in the hub's spread
+        RecordingForm window(std::move(layout));
+        window.type(1, QStringLiteral("10"));
+        window.type(1, QStringLiteral("50"));
+        EXPECT_EQ(window.answered, 1);
+        EXPECT_EQ(window.text(4), whole ? QStringLiteral("20") : QStringLiteral("100")) << whole;
+        // Its value too stays as it was.
+        EXPECT_EQ(window.graph.value(1), whole ? 10.0 : 50.0) << whole;
+        // A leaf tries its parent's text and spread before writing the parent.
+        window.type(1, QStringLiteral("10"));
+        window.type(4, QStringLiteral("100"));
+        EXPECT_EQ(window.answered, 2);
+        EXPECT_EQ(window.text(1), whole ? QStringLiteral("10") : QStringLiteral("50")) << whole;
+        EXPECT_EQ(window.text(2), whole ? QStringLiteral("100") : QStringLiteral("500")) << whole;
+    }
+}
+
+TEST_F(FieldGraphTest, HubsSharingOneLockStopEachOthersSpreadsUntilTheNextKey) {
+    LinkedFieldLayout layout = graphLayout();
+    layout.sharedHubLock = 0;
+    RecordingForm window(std::move(layout));
+    window.type(3, QStringLiteral("50"));
+    EXPECT_EQ(window.text(2), QStringLiteral("5"));
+    EXPECT_EQ(window.text(1), QStringLiteral("0.5"));
+    // Group hub 2 took the one lock: the hub, reached through it, spreads no further.
+    EXPECT_EQ(window.text(4), QString());
+    window.type(1, QStringLiteral("3"));
+    EXPECT_EQ(window.text(4), QStringLiteral("6"));
+}
+
+TEST_F(FieldGraphTest, AHubWithNoParentWritesNone) {
+    LinkedFieldLayout layout = graphLayout();
+    layout.rows[0].parentWrite = ParentWrite::Never; // group hub 2
+    RecordingForm window(std::move(layout));
+    window.type(3, QStringLiteral("50"));
+    EXPECT_EQ(window.text(2), QStringLiteral("5"));
+    EXPECT_EQ(window.text(6), QStringLiteral("100"));
+    EXPECT_EQ(window.text(1), QString());
+}
+
+// A paste from the context menu presses no key: the field holds the focus while the hub is
+// still the active field.
+TEST_F(FieldGraphTest, AFieldWritesItsParentByTheFocusAloneWhateverIsActive) {
+    for (const ParentWrite rule : {ParentWrite::WhenFocused, ParentWrite::FocusedAlone}) {
+        LinkedFieldLayout layout = graphLayout();
+        layout.rows[2].parentWrite = rule; // row 4
+        RecordingForm window(std::move(layout));
+        window.form.show();
+        window.type(1, QStringLiteral("2"));
+        window.graph.field(4)->setFocus();
+        window.graph.clearLocks();
+        window.graph.field(4)->setText(QStringLiteral("10"));
+        EXPECT_EQ(window.text(1),
+                  rule == ParentWrite::FocusedAlone ? QStringLiteral("5") : QStringLiteral("2"));
+    }
 }
 
 // The angle window walks its fields on a graph of its own: its unit labels name them too.
