@@ -52,6 +52,9 @@ bool FieldGraphHooks::hubReady(int) {
     return true;
 }
 void FieldGraphHooks::overLimit(int) {}
+bool FieldGraphHooks::valueAccepted(int, bool, Ext) {
+    return true;
+}
 void FieldGraphHooks::spreadDone(int) {}
 bool FieldGraphHooks::spreadFailed(int, bool, std::exception_ptr) {
     return false;
@@ -113,6 +116,7 @@ FieldGraph::FieldGraph(FieldGraphHooks& hooks, LinkedFieldLayout layout)
 // The first hub on the row's chain of sources; the window's hub when the chain leaves the
 // graph.
 int FieldGraph::ownerOf(const FieldRow& entry) const {
+    if (entry.owner != 0) return entry.owner;
     int source = entry.source;
     for (std::size_t steps = 0; steps <= rows_.size(); ++steps) {
         if (isHub(source)) return source;
@@ -280,6 +284,7 @@ void FieldGraph::change(const FieldRow* own, int number) {
     const RowKind kind = own ? own->kind : RowKind::GroupHub;
     const bool trailing = kind == RowKind::TrailingLockHub;
     const bool locksFirst = kind == RowKind::GroupHub || (own && own->lock == LeafLock::First);
+    if (own && own->typedOnly && !field(number)->hasInputFocus()) return;
     if ((locksFirst || trailing) && locked(number)) return;
     if (locksFirst) setLocked(number, true);
     if (own && (own->activeOnly || own->lock == LeafLock::WhenActive) && number != activeField_)
@@ -322,6 +327,8 @@ bool FieldGraph::spreadFrom(int hub, bool trailing) {
             if (target.hasSpecialText) special = hooks_.specialText(target.number);
             if (special) {
                 field(target.number)->setText(*special);
+            } else if (target.copiesText) {
+                copyText(target.source, target.number);
             } else {
                 const double result = target.fromSource(Ext(values_[target.source])).toDouble();
                 if (target.spreadLimit && result > *target.spreadLimit) {
@@ -363,21 +370,27 @@ void FieldGraph::writeParentOf(const FieldRow& entry) {
         break;
     case ParentWrite::Always:
         break;
+    case ParentWrite::UnlessParentActive:
+        if (entry.parent == activeField_) return;
+        break;
     case ParentWrite::WhenActive:
         if (entry.number != activeField_) return;
         break;
     case ParentWrite::WhenFocused:
         if (!field(entry.number)->hasInputFocus() || entry.parent == activeField_) return;
         break;
-    case ParentWrite::HandOver: {
-        const double parentValue = entry.toParent(Ext(values_[entry.number])).toDouble();
-        activeField_ = entry.parent;
-        writeField(entry.parent, parentValue, entry.parentForm);
+    case ParentWrite::HandOver:
+        break;
+    }
+    if (entry.copiesText) {
+        copyText(entry.number, entry.parent);
         return;
     }
-    }
-    writeField(entry.parent, entry.toParent(Ext(values_[entry.number])).toDouble(),
-               entry.parentForm);
+    const Ext parentValue = entry.toParent(Ext(values_[entry.number]));
+    if (!hooks_.valueAccepted(entry.parent, false, parentValue)) return;
+    const double stored = parentValue.toDouble();
+    if (entry.parentWrite == ParentWrite::HandOver) activeField_ = entry.parent;
+    writeField(entry.parent, stored, entry.parentForm);
 }
 
 bool FieldGraph::readRow(const FieldRow* own, int number, ReadMode mode) {
@@ -427,10 +440,10 @@ bool FieldGraph::read(int number, ReadMode mode) {
         const bool typed = field(number)->hasInputFocus();
         const EntryReading reading = classifyAndRead(number, typed);
         if (!reading.complete()) return false;
-        if (typed) {
-            if (!reading.value) throw UnreadableNumber();
-            value(number) = narrow(*reading.value);
-        }
+        if (!typed) return hooks_.valueAccepted(number, true, Ext(value(number)));
+        if (!reading.value) throw UnreadableNumber();
+        if (!hooks_.valueAccepted(number, true, Ext(*reading.value))) return false;
+        value(number) = narrow(*reading.value);
         return true;
     }
     }
@@ -511,6 +524,16 @@ void FieldGraph::writeField(int number, double newValue, TextForm form) {
         }
     }
     hooks_.fieldWritten(number);
+}
+
+void FieldGraph::copyText(int from, int to) {
+    value(to) = value(from);
+    EditBox* box = field(to);
+    const QString text = field(from)->text();
+    if (box->text() != text)
+        box->setText(text);
+    else if (isHub(to) && !handling_[to])
+        changed(to);
 }
 
 void FieldGraph::writeFollowing(int number, double newValue, TextForm form) {

@@ -120,10 +120,11 @@ enum class ParentWrite {
     UnlessParentBusy,   // unless the parent is the active field or locked
     UnlessParentLocked, // unless the parent is locked
     Always,
-    WhenActive,  // only when the field is the active one
-    WhenFocused, // only when the field has the input focus and the parent is not active
-    HandOver,    // always, making the parent the active field first, so that its own change
-                 // carries the value on towards a hub
+    UnlessParentActive, // unless the parent is the active field, locked or not
+    WhenActive,         // only when the field is the active one
+    WhenFocused,        // only when the field has the input focus and the parent is not active
+    HandOver,           // always, making the parent the active field first, so that its own change
+                        // carries the value on towards a hub
 };
 
 // When a spread passes over the row.
@@ -166,6 +167,15 @@ struct FieldRow {
     bool activeOnly = false;
     ParentWrite parentWrite = ParentWrite::UnlessParentBusy;
     SpreadSkip skip = SpreadSkip::Auto;
+    // Only the user's own typing (the field has the input focus) is carried on: a change the
+    // graph raises reads nothing.
+    bool typedOnly = false;
+    // The hub whose spread writes the row, when it is not the first hub on its chain of
+    // sources (0): the row is then computed from a field that hub has just written.
+    int owner = 0;
+    // The field is its source and its parent under another name: each takes the other's text
+    // as it stands, and its value.
+    bool copiesText = false;
 };
 
 // A row of `unitsOfParent` parent units: the reciprocal, formed at extended precision,
@@ -204,6 +214,11 @@ public:
     virtual bool hubReady(int hub);
     // A spread stopped at a row's spreadLimit.
     virtual void overLimit(int number);
+    // A value about to be stored in a field, before it is narrowed to a double: the one the
+    // field `reading` under ReadMode::Raising gives (its stored value when the text was not
+    // typed), or the one a change carries into the field, its parent. False stops the read or
+    // the write: the window has answered the value.
+    virtual bool valueAccepted(int number, bool reading, Ext value);
     // A hub has written every row it owns.
     virtual void spreadDone(int hub);
     // An error raised while the field read its text (`reading`) or spread its value, in this
@@ -295,6 +310,7 @@ private:
     void change(const FieldRow* own, int number);
     bool spreadFrom(int hub, bool trailing);
     bool skips(const FieldRow& target) const;
+    void copyText(int from, int to);
     void writeParentOf(const FieldRow& row);
     bool readRow(const FieldRow* row, int number, ReadMode mode);
     int ownerOf(const FieldRow& row) const;
