@@ -329,6 +329,15 @@ bool FieldGraph::spreadFrom(int hub, bool trailing) {
                 field(target.number)->setText(*special);
             } else if (target.copiesText) {
                 copyText(target.source, target.number);
+            } else if (target.overflowIsLimit) {
+                try {
+                    writeField(target.number,
+                               target.fromSource(Ext(values_[target.source])).toDouble(),
+                               target.form);
+                } catch (const FloatError&) {
+                    hooks_.overLimit(target.number);
+                    return false;
+                }
             } else {
                 const double result = target.fromSource(Ext(values_[target.source])).toDouble();
                 if (target.spreadLimit && result > *target.spreadLimit) {

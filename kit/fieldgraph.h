@@ -176,6 +176,9 @@ struct FieldRow {
     // The field is its source and its parent under another name: each takes the other's text
     // as it stands, and its value.
     bool copiesText = false;
+    // A value that overflows while a spread writes the field, or while the field's own change
+    // carries it on, stops the spread as a limit does: the window's overLimit answers it.
+    bool overflowIsLimit = false;
 };
 
 // A row of `unitsOfParent` parent units: the reciprocal, formed at extended precision,

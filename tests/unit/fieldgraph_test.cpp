@@ -157,6 +157,20 @@ TEST_F(FieldGraphTest, ASpreadStopsAtARowsLimitAndTheWindowAnswers) {
     EXPECT_EQ(window.text(2), QStringLiteral("700"));
 }
 
+TEST_F(FieldGraphTest, AnOverflowWritingARowTakenAsALimitStopsOnlyItsHubsSpread) {
+    LinkedFieldLayout layout = graphLayout();
+    layout.rows[1].overflowIsLimit = true; // row 3
+    RecordingForm window(std::move(layout));
+    window.type(1, QStringLiteral("1E307"));
+    EXPECT_EQ(window.overLimits, std::vector<int>{3});
+    EXPECT_TRUE(window.failures.empty());
+    EXPECT_EQ(window.answered, 0);
+    EXPECT_EQ(window.text(2), QStringLiteral("1E308"));
+    EXPECT_EQ(window.text(3), QString());
+    EXPECT_EQ(window.text(6), QString());               // after the limit in the group hub's spread
+    EXPECT_EQ(window.text(4), QStringLiteral("2E307")); // the hub's spread goes on
+}
+
 TEST_F(FieldGraphTest, AnOverflowDeepInTheSpreadReachesEveryChangeOnItsWayOutAndIsAnsweredOnce) {
     RecordingForm window(graphLayout());
     window.type(3, QStringLiteral("1E308"));
