@@ -65,6 +65,9 @@ LinkedFieldLayout surfaceLayout() {
     FieldRow centiare = leaf(kCentiare, kSquareMetre, 1, kSquareMetre, 1);
     centiare.copiesText = true;
 
+    FieldRow squareCentimetre = hub(kSquareCentimetre, kSquareMetre, 10000, 0.0001L);
+    squareCentimetre.overflowIsLimit = true;
+
     LinkedFieldLayout layout;
     layout.hub = kSquareKilometre;
     layout.activation = KeyActivation::DeleteOnly;
@@ -74,7 +77,7 @@ LinkedFieldLayout surfaceLayout() {
     layout.rows = {
         hub(kHectare, kSquareKilometre, 100, 0.01L),
         hub(kSquareMetre, kHectare, 10000, 0.0001L),
-        hub(kSquareCentimetre, kSquareMetre, 10000, 0.0001L),
+        squareCentimetre,
         hub(kSquareInch, kSquareCentimetre, 0.15500031000062000121L, 6.4516L),
         squareFoot,
         squareYard,
@@ -123,7 +126,13 @@ void TFormSup::spreadDone(int number) {
     writeField(kAcre, times({640})(Ext(value(kSquareMile))).toDouble(), sevenDecimalScaleForm);
 }
 
-bool TFormSup::spreadFailed(int number, bool reading, std::exception_ptr error) {
+// Too many square centimetres somewhere down the chain: the window starts again from the keys
+// typed in by the guard.
+void TFormSup::overLimit(int) {
+    runGuard(squareCentimetreGuard());
+}
+
+bool TFormSup::spreadFailed(int number, bool, std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const UnreadableNumber&) {
@@ -135,12 +144,6 @@ bool TFormSup::spreadFailed(int number, bool reading, std::exception_ptr error) 
         ClearAllFields();
         box->setFocus();
         box->selectAll();
-        return true;
-    } catch (const FloatError&) {
-        // Too many square centimetres somewhere down the chain: the window starts again from
-        // the keys typed in by the guard.
-        if (reading || number != kSquareMetre) return false;
-        runGuard(squareCentimetreGuard());
         return true;
     } catch (...) {
         return false;

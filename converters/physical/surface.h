@@ -21,6 +21,7 @@ public:
 
 protected:
     void spreadDone(int number) override;
+    void overLimit(int number) override;
     bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
