@@ -66,13 +66,14 @@ bool TFormPrefijos::valueAccepted(int number, bool, Ext unit) {
 
 // A prefixed quantity beyond the double range is far beyond what the window holds; a text in
 // the unit that is no number is unexpected.
-bool TFormPrefijos::spreadFailed(int, bool, std::exception_ptr error) {
+bool TFormPrefijos::spreadFailed(int, bool reading, std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const UnreadableNumber&) {
         unexpectedText();
         return true;
     } catch (const FloatOverflow&) {
+        if (!reading) return false;
         refuseNumber();
         return true;
     } catch (...) {
