@@ -215,7 +215,8 @@ public:
     virtual void fieldWritten(int number);
     // After a hub has read its value and run its guards, before it spreads: false stops it.
     virtual bool hubReady(int hub);
-    // A spread stopped at a row's spreadLimit.
+    // A spread stopped at a row's spreadLimit, or at an overflow of a row flagged
+    // overflowIsLimit.
     virtual void overLimit(int number);
     // A value about to be stored in a field, before it is narrowed to a double: the one the
     // field `reading` under ReadMode::Raising gives (its stored value when the text was not
