@@ -53,6 +53,9 @@ bool FieldGraphHooks::hubReady(int) {
     return true;
 }
 void FieldGraphHooks::overLimit(int) {}
+bool FieldGraphHooks::valueAccepted(int, bool, Ext) {
+    return true;
+}
 void FieldGraphHooks::spreadDone(int) {}
 bool FieldGraphHooks::spreadFailed(int, bool, std::exception_ptr) {
     return false;
@@ -117,6 +120,7 @@ FieldGraph::FieldGraph(FieldGraphHooks& hooks, LinkedFieldLayout layout)
 // The first hub on the row's chain of sources; the window's hub when the chain leaves the
 // graph.
 int FieldGraph::ownerOf(const FieldRow& entry) const {
+    if (entry.owner != 0) return entry.owner;
     int source = entry.source;
     for (std::size_t steps = 0; steps <= rows_.size(); ++steps) {
         if (isHub(source)) return source;
@@ -337,6 +341,17 @@ bool FieldGraph::spreadFrom(int hub, bool trailing) {
             if (target.hasSpecialText) special = hooks_.specialText(target.number);
             if (special) {
                 field(target.number)->setText(*special);
+            } else if (target.copiesText) {
+                copyText(target.source, target.number);
+            } else if (target.overflowIsLimit) {
+                try {
+                    writeField(target.number,
+                               target.fromSource(Ext(values_[target.source])).toDouble(),
+                               target.form);
+                } catch (const FloatError&) {
+                    hooks_.overLimit(target.number);
+                    return false;
+                }
             } else {
                 const double result = target.fromSource(Ext(values_[target.source])).toDouble();
                 if (target.spreadLimit && result > *target.spreadLimit) {
@@ -378,6 +393,9 @@ void FieldGraph::writeParentOf(const FieldRow& entry) {
         break;
     case ParentWrite::Always:
         break;
+    case ParentWrite::UnlessParentActive:
+        if (entry.parent == activeField_) return;
+        break;
     case ParentWrite::WhenActive:
         if (entry.number != activeField_) return;
         break;
@@ -392,19 +410,23 @@ void FieldGraph::writeParentOf(const FieldRow& entry) {
     case ParentWrite::FocusedAlone:
         if (!field(entry.number)->hasInputFocus() || field(entry.parent)->hasInputFocus()) return;
         break;
-    case ParentWrite::HandOver: {
-        const double parentValue = entry.toParent(Ext(values_[entry.number])).toDouble();
-        activeField_ = entry.parent;
-        writeField(entry.parent, parentValue, entry.parentForm);
+    case ParentWrite::HandOver:
+        break;
+    }
+    if (entry.copiesText) {
+        copyText(entry.number, entry.parent);
         return;
     }
+    const Ext parentValue = entry.toParent(Ext(values_[entry.number]));
+    if (!hooks_.valueAccepted(entry.parent, false, parentValue)) return;
+    const double stored = parentValue.toDouble();
+    if (entry.parentWrite == ParentWrite::HandOver) {
+        activeField_ = entry.parent;
+    } else if (layout_.wholeSpreads) {
+        entry.parentForm(stored, separator());
+        if (isHub(entry.parent)) trySpread(entry.parent, stored);
     }
-    const double parentValue = entry.toParent(Ext(values_[entry.number])).toDouble();
-    if (layout_.wholeSpreads) {
-        entry.parentForm(parentValue, separator());
-        if (isHub(entry.parent)) trySpread(entry.parent, parentValue);
-    }
-    writeField(entry.parent, parentValue, entry.parentForm);
+    writeField(entry.parent, stored, entry.parentForm);
 }
 
 void FieldGraph::trySpread(int hub, double hubValue) const {
@@ -474,12 +496,12 @@ bool FieldGraph::read(int number, ReadMode mode) {
             reading.kind = classifyText(field(number)->text(), separator());
         }
         if (!reading.complete()) return false;
-        if (typed) {
-            if (!reading.value) throw UnreadableNumber();
-            Ext typedValue(*reading.value);
-            if (!hooks_.typedValue(number, typedValue)) return false;
-            value(number) = narrow(typedValue.raw());
-        }
+        if (!typed) return hooks_.valueAccepted(number, true, Ext(value(number)));
+        if (!reading.value) throw UnreadableNumber();
+        Ext typedValue(*reading.value);
+        if (!hooks_.typedValue(number, typedValue)) return false;
+        if (!hooks_.valueAccepted(number, true, typedValue)) return false;
+        value(number) = narrow(typedValue.raw());
         return true;
     }
     }
@@ -560,6 +582,16 @@ void FieldGraph::writeField(int number, double newValue, TextForm form) {
         }
     }
     hooks_.fieldWritten(number);
+}
+
+void FieldGraph::copyText(int from, int to) {
+    value(to) = value(from);
+    EditBox* box = field(to);
+    const QString text = field(from)->text();
+    if (box->text() != text)
+        box->setText(text);
+    else if (isHub(to) && !handling_[to])
+        changed(to);
 }
 
 void FieldGraph::writeFollowing(int number, double newValue, TextForm form) {

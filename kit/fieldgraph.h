@@ -121,11 +121,12 @@ enum class ParentWrite {
     UnlessParentBusy,   // unless the parent is the active field or locked
     UnlessParentLocked, // unless the parent is locked
     Always,
-    WhenActive,   // only when the field is the active one
-    WhenFocused,  // only when the field has the input focus and the parent is not active
-    HandOver,     // always, making the parent the active field first, so that its own change
-                  // carries the value on towards a hub
-    Never,        // a hub with no parent
+    UnlessParentActive, // unless the parent is the active field, locked or not
+    WhenActive,         // only when the field is the active one
+    WhenFocused,        // only when the field has the input focus and the parent is not active
+    HandOver,           // always, making the parent the active field first, so that its own change
+                        // carries the value on towards a hub
+    Never,              // a hub with no parent
     FocusedAlone, // only when the field has the input focus, the parent not, whichever is active
     // Unless the parent has the input focus (it is being typed in).
     UnlessParentFocused,
@@ -177,6 +178,15 @@ struct FieldRow {
     // An empty or unfinished text (judged with the decimal separator of the window's opening)
     // stops the field's change before anything else, leaving the window as it is.
     bool unfinishedStops = false;
+    // The hub whose spread writes the row, when it is not the first hub on its chain of
+    // sources (0): the row is then computed from a field that hub has just written.
+    int owner = 0;
+    // The field is its source and its parent under another name: each takes the other's text
+    // as it stands, and its value.
+    bool copiesText = false;
+    // A value that overflows while a spread writes the field, or while the field's own change
+    // carries it on, stops the spread as a limit does: the window's overLimit answers it.
+    bool overflowIsLimit = false;
 };
 
 // A row of `unitsOfParent` parent units: the reciprocal, formed at extended precision,
@@ -223,8 +233,14 @@ public:
     virtual void fieldEmptied(int number);
     // After a hub has read its value and run its guards, before it spreads: false stops it.
     virtual bool hubReady(int hub);
-    // A spread stopped at a row's spreadLimit.
+    // A spread stopped at a row's spreadLimit, or at an overflow of a row flagged
+    // overflowIsLimit.
     virtual void overLimit(int number);
+    // A value about to be stored in a field, before it is narrowed to a double: the one the
+    // field `reading` under ReadMode::Raising gives (its stored value when the text was not
+    // typed), or the one a change carries into the field, its parent. False stops the read or
+    // the write: the window has answered the value.
+    virtual bool valueAccepted(int number, bool reading, Ext value);
     // A hub has written every row it owns.
     virtual void spreadDone(int hub);
     // An error raised while the field read its text (`reading`) or spread its value, in this
@@ -321,6 +337,7 @@ private:
     // Forms every text the hub's spread would write from `hubValue`, writing none.
     void trySpread(int hub, double hubValue) const;
     bool skips(const FieldRow& target) const;
+    void copyText(int from, int to);
     void writeParentOf(const FieldRow& row);
     bool readRow(const FieldRow* row, int number, ReadMode mode);
     int ownerOf(const FieldRow& row) const;

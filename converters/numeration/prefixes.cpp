@@ -15,30 +15,32 @@ constexpr int kUnit = 21;
 constexpr long double kLimit = 1e276L;
 constexpr int kResetPauseMilliseconds = 200;
 
-// The cascade multiplies the unit by the power of ten `fromUnit`; a value typed into the field
-// is multiplied by `toUnit`, its inverse.
-LinkedField prefix(int number, long double fromUnit, long double toUnit) {
-    return {number, kUnit, times({fromUnit}), generalForm, times({toUnit}), generalForm};
+// A prefix of 10^exponent units. Every power of ten up to 1E24 is exact in extended precision,
+// so its reciprocal is the correctly rounded 10^-exponent.
+LinkedField prefix(int number, int exponent) {
+    long double power = 1.0L;
+    for (int step = 0; step < (exponent < 0 ? -exponent : exponent); ++step)
+        power *= 10;
+    const long double unitsPerPrefix = exponent < 0 ? per(power) : power;
+    const long double prefixesPerUnit = exponent < 0 ? power : per(power);
+    return {number,     kUnit, times({prefixesPerUnit}), generalForm, times({unitsPerPrefix}),
+            generalForm};
 }
 
 LinkedFieldLayout prefixLayout() {
     LinkedFieldLayout layout;
     layout.hub = kUnit;
     layout.activation = KeyActivation::AllKeysAndKeyPress;
+    // The unit reads without a message, so that "2E", "1E-" and the like pass while being
+    // typed; a text that is no number is answered by spreadFailed.
+    layout.hubReading = ReadMode::Raising;
     layout.fields = {
-        prefix(1, 1e-24L, 1e24L),  prefix(2, 1e-21L, 1e21L),  prefix(3, 1e-18L, 1e18L),
-        prefix(4, 1e-15L, 1e15L),  prefix(5, 1e-12L, 1e12L),  prefix(6, 1e-9L, 1e9L),
-        prefix(7, 1e-6L, 1e6L),    prefix(8, 1e-3L, 1e3L),    prefix(9, 1e-2L, 1e2L),
-        prefix(10, 1e-1L, 1e1L),   prefix(11, 1e1L, 1e-1L),   prefix(12, 1e2L, 1e-2L),
-        prefix(13, 1e3L, 1e-3L),   prefix(14, 1e6L, 1e-6L),   prefix(15, 1e9L, 1e-9L),
-        prefix(16, 1e12L, 1e-12L), prefix(17, 1e15L, 1e-15L), prefix(18, 1e18L, 1e-18L),
-        prefix(19, 1e21L, 1e-21L), prefix(20, 1e24L, 1e-24L),
+        prefix(1, 24),   prefix(2, 21),   prefix(3, 18),   prefix(4, 15),   prefix(5, 12),
+        prefix(6, 9),    prefix(7, 6),    prefix(8, 3),    prefix(9, 2),    prefix(10, 1),
+        prefix(11, -1),  prefix(12, -2),  prefix(13, -3),  prefix(14, -6),  prefix(15, -9),
+        prefix(16, -12), prefix(17, -15), prefix(18, -18), prefix(19, -21), prefix(20, -24),
     };
     return layout;
-}
-
-bool tooLarge(Ext unit) {
-    return unit > Ext(kLimit) || unit < Ext(-kLimit);
 }
 
 } // namespace
@@ -54,49 +56,29 @@ TFormPrefijos::TFormPrefijos(QWidget* owner)
 
 TFormPrefijos::~TFormPrefijos() = default;
 
-void TFormPrefijos::fieldChanged(int number) {
-    if (number == kUnit)
-        Edit21Change();
-    else if (const LinkedField* linked = linkedField(number))
-        prefixChanged(*linked);
+// The unit, typed or carried from a prefix, is tested on its magnitude before it is stored,
+// so that a negative quantity is answered like any other that is too large.
+bool TFormPrefijos::valueAccepted(int number, bool, Ext unit) {
+    if (number != kUnit || (unit <= Ext(kLimit) && unit >= Ext(-kLimit))) return true;
+    refuseNumber();
+    return false;
 }
 
-void TFormPrefijos::Edit21Change() {
-    if (locked(kUnit)) return;
-    setLocked(kUnit, true);
-    // Read without a message, so that "2E", "1E-" and the like pass while being typed.
-    const bool typed = field(kUnit)->hasInputFocus();
-    const EntryReading reading = classifyAndRead(kUnit, typed);
-    if (!reading.complete()) return;
-    if (typed && reading.notANumber()) {
-        unexpectedText();
-        return;
-    }
-    const Ext unit = typed ? Ext(*reading.value) : Ext(value(kUnit));
-    // Tested on the magnitude, so that a quantity beyond the double range, or a negative
-    // one, is answered like any other that is too large.
-    if (tooLarge(unit)) {
-        refuseNumber();
-        return;
-    }
-    value(kUnit) = unit.toDouble();
-    cascadeFrom(kUnit);
-}
-
-void TFormPrefijos::prefixChanged(const LinkedField& prefix) {
+// A prefixed quantity beyond the double range is far beyond what the window holds; a text in
+// the unit that is no number is unexpected.
+bool TFormPrefijos::spreadFailed(int, bool reading, std::exception_ptr error) {
     try {
-        if (!readField(prefix.number)) return;
+        std::rethrow_exception(error);
+    } catch (const UnreadableNumber&) {
+        unexpectedText();
+        return true;
     } catch (const FloatOverflow&) {
-        // A prefixed quantity beyond the double range is far beyond what the window holds.
+        if (!reading) return false;
         refuseNumber();
-        return;
+        return true;
+    } catch (...) {
+        return false;
     }
-    if (activeField() == kUnit || locked(kUnit)) return;
-    if (tooLarge(prefix.toHub(Ext(value(prefix.number))))) {
-        refuseNumber();
-        return;
-    }
-    writeBack(prefix);
 }
 
 void TFormPrefijos::refuseNumber() {

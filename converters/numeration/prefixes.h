@@ -19,11 +19,10 @@ public:
     ~TFormPrefijos() override;
 
 protected:
-    void fieldChanged(int number) override;
+    bool valueAccepted(int number, bool reading, Ext value) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    void Edit21Change();
-    void prefixChanged(const LinkedField& prefix);
     // A quantity so large that some prefixed field would leave the range the window computes
     // with: the box, then every field shows 0.
     void refuseNumber();

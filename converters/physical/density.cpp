@@ -1,7 +1,6 @@
 #include "converters/physical/density.h"
 
 #include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
 #include "platform/editbox.h"
 
 #include "ui_tformdensidad.h"
@@ -16,22 +15,46 @@ constexpr double kPoundPerCubicYardLimit = 1e300;
 
 // A unit of `k` kilograms per cubic metre: the cascade multiplies by its reciprocal, the
 // field's own change by k.
-LinkedField unit(int number, long double k) {
-    return {number,     kKilogramPerCubicMetre, times({per(k)}), sevenDecimalScaleForm,
-            times({k}), sevenDecimalScaleForm};
+FieldRow unit(int number, long double k) {
+    return {number,
+            kKilogramPerCubicMetre,
+            times({per(k)}),
+            sevenDecimalScaleForm,
+            kKilogramPerCubicMetre,
+            times({k}),
+            sevenDecimalScaleForm};
+}
+
+FieldRow sameUnit(int number, std::initializer_list<long double> fromHub,
+                  std::initializer_list<long double> toHub) {
+    return {number,
+            kKilogramPerCubicMetre,
+            times(fromHub),
+            sevenDecimalScaleForm,
+            kKilogramPerCubicMetre,
+            times(toHub),
+            sevenDecimalScaleForm};
+}
+
+// Computed first from the hub's value as read, before it is narrowed, and tested before
+// anything else is written.
+FieldRow poundsPerCubicYard() {
+    FieldRow row = unit(kPoundPerCubicYard, 0.5932764212577829L);
+    row.hasSpecialText = true;
+    return row;
 }
 
 LinkedFieldLayout densityLayout() {
     LinkedFieldLayout layout;
     layout.hub = kKilogramPerCubicMetre;
     layout.activation = KeyActivation::DeleteOnly;
+    layout.hubReading = ReadMode::Raising;
     const TextForm r7 = sevenDecimalScaleForm;
-    layout.fields = {
-        // Computed first and tested before anything else is written.
-        unit(kPoundPerCubicYard, 0.5932764212577829L),
-        {2, kKilogramPerCubicMetre, times({0.001L}), r7, times({1000}), r7},
-        {3, kKilogramPerCubicMetre, times({0.001L}), r7, times({1000}), r7},
-        {4, kKilogramPerCubicMetre, times({}), r7, times({}), r7},
+    layout.rows = {
+        poundsPerCubicYard(),
+        sameUnit(2, {0.001L}, {1000}),
+        sameUnit(3, {0.001L}, {1000}),
+        sameUnit(4, {}, {}),
         unit(5, 890574.4189441134L),
         unit(6, 515.3787146667323L),
         unit(7, 19.08810054321231L),
@@ -42,7 +65,7 @@ LinkedFieldLayout densityLayout() {
         unit(13, 1729.994044387695L),
         unit(14, 1.0011539608725086L),
         // Ounces per US gallon follow the pounds per US gallon, as computed or as typed.
-        {15, 8, times({16}), r7, times({7.489151707306056L}), r7},
+        {15, 8, times({16}), r7, kKilogramPerCubicMetre, times({7.489151707306056L}), r7},
     };
     return layout;
 }
@@ -59,57 +82,43 @@ TFormDensidad::TFormDensidad(QWidget* owner)
 
 TFormDensidad::~TFormDensidad() = default;
 
-void TFormDensidad::fieldChanged(int number) {
-    if (number == kKilogramPerCubicMetre)
-        Edit1Change();
-    else
-        LinkedFieldWindow::fieldChanged(number);
+// The hub's value as read, in extended precision, so that a text beyond the range of a double
+// meets the limit of the pound per cubic yard too; a value carried in from a unit is judged
+// once the hub reads it. The test is skipped while the pound per cubic yard is typed in: its
+// own value is what the user asked for.
+bool TFormDensidad::valueAccepted(int number, bool reading, Ext hub) {
+    if (number != kKilogramPerCubicMetre || !reading || activeField() == kPoundPerCubicYard)
+        return true;
+    const Ext pounds = graph().row(kPoundPerCubicYard)->fromSource(hub);
+    if (pounds > Ext(kPoundPerCubicYardLimit)) {
+        refuseNumber();
+        return false;
+    }
+    pounds_ = pounds.toDouble();
+    return true;
 }
 
-void TFormDensidad::Edit1Change() {
-    if (locked(kKilogramPerCubicMetre)) return;
-    setLocked(kKilogramPerCubicMetre, true);
-    const std::optional<Ext> hub = hubValue();
-    if (!hub) return;
-    // The test is skipped while the pound per cubic yard is typed in: its own value is what
-    // the user asked for.
-    if (activeField() != kPoundPerCubicYard) {
-        const LinkedField& yard = *linkedField(kPoundPerCubicYard);
-        const Ext pounds = yard.fromSource(*hub);
-        if (pounds > Ext(kPoundPerCubicYardLimit)) {
-            refuseNumber();
-            return;
-        }
-        value(kKilogramPerCubicMetre) = hub->toDouble();
-        writeField(kPoundPerCubicYard, pounds.toDouble(), yard.form);
-    } else {
-        value(kKilogramPerCubicMetre) = hub->toDouble();
-    }
-    for (const LinkedField& linked : layout().fields) {
-        if (linked.number == kPoundPerCubicYard || linked.number == activeField()) continue;
-        writeField(linked.number, linked.fromSource(Ext(value(linked.source))).toDouble(),
-                   linked.form);
-    }
+std::optional<QString> TFormDensidad::specialText(int number) {
+    if (!pounds_) return std::nullopt;
+    const double pounds = *pounds_;
+    pounds_.reset();
+    value(number) = pounds;
+    return sevenDecimalScaleForm(pounds, separator());
 }
 
-std::optional<Ext> TFormDensidad::hubValue() {
-    EditBox* box = field(kKilogramPerCubicMetre);
-    switch (ClassifyEntry(box->text(), separator())) {
-    case EntryClass::Empty:
+// A hub text that is not a number: the common conversion message, and an empty window.
+bool TFormDensidad::spreadFailed(int number, bool, std::exception_ptr error) {
+    pounds_.reset();
+    try {
+        std::rethrow_exception(error);
+    } catch (const UnreadableNumber&) {
+        platform().messageBox(nullptr, QStringLiteral("Error de conversión"),
+                              MessageIcon::Information, notANumberMessage(field(number)->text()));
         ClearAllFields();
-        return std::nullopt;
-    case EntryClass::Incomplete:
-        return std::nullopt;
-    case EntryClass::Convertible:
-        break;
+        return true;
+    } catch (...) {
+        return false;
     }
-    if (!box->hasInputFocus()) return Ext(value(kKilogramPerCubicMetre));
-    if (const std::optional<long double> typed = readNumber(box->text(), separator()))
-        return Ext(*typed);
-    // Not a number: the common conversion message, and an empty window.
-    ParseEntry(box->text(), parseError, separator());
-    ClearAllFields();
-    return std::nullopt;
 }
 
 void TFormDensidad::refuseNumber() {

@@ -21,16 +21,16 @@ public:
     ~TFormDensidad() override;
 
 protected:
-    void fieldChanged(int number) override;
+    bool valueAccepted(int number, bool reading, Ext value) override;
+    std::optional<QString> specialText(int number) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    void Edit1Change();
-    // The hub's value in extended precision, so that a text beyond the range of a double
-    // meets the limit of the pound per cubic yard too; nullopt when the handler must stop.
-    std::optional<Ext> hubValue();
     void refuseNumber();
 
     std::unique_ptr<Ui::TFormDensidad> ui;
+    // The pounds per cubic yard computed from the hub's value as read, for the spread to write.
+    std::optional<double> pounds_;
 };
 
 } // namespace zerval

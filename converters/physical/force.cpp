@@ -1,7 +1,5 @@
 #include "converters/physical/force.h"
 
-#include "kit/entrykit.h"
-#include "kit/numbersyntax.h"
 #include "kit/textforms.h"
 #include "platform/editbox.h"
 
@@ -27,61 +25,79 @@ constexpr long double kMostGrains = 1e300L;
 const TextForm r6 = resultForm;
 const TextForm r7 = sevenDecimalForm;
 
-// The gram hub's cascade, in order; a field typed in writes the gram hub by `toHub`.
-const std::vector<LinkedField>& gramGroup() {
-    static const std::vector<LinkedField> fields = {
-        {kTonne, kGram, times({0.000001L}), r7, times({1000000}), r6},
-        {2, kGram, times({0.001L}), r6, times({1000}), r6},
-        {13, kGram, times({1000}), r6, times({0.001L}), r6},
-        {6, kGram, times({per(31.103L)}), r6, times({31.103L}), r6},
-        {7, kGram, times({per(373.236L)}), r6, times({373.236L}), r6},
-        {kPound, kGram, times({per(kGramsPerPound)}), r6, times({kGramsPerPound}), r6},
-        // Forces from the kilograms, and the dyne from the newtons.
-        {14, 2, times({0.980665L}), r6, times({1000 / 0.980665L}), r6},
-        {17, 2, times({kStandardGravity}), r6, times({1000 / kStandardGravity}), r6},
-        {18, 17, times({100000}), r6, times({per(980.665L)}), r6},
-    };
-    return fields;
+FieldRow unit(int number, int source, long double fromSource, TextForm form, int hub,
+              long double toHub, TextForm hubForm) {
+    FieldRow row{number, source, times({fromSource}), form, hub, times({toHub}), hubForm};
+    // Only the user's own typing goes on to the hub, never a value the cascade wrote here.
+    row.typedOnly = true;
+    return row;
 }
 
-// The pound hub's cascade, in order; a field typed in writes the pound hub by `toHub`.
-const std::vector<LinkedField>& poundGroup() {
-    static const std::vector<LinkedField> fields = {
-        {kGrain, kPound, times({7000}), r6, times({per(7000)}), r6},
-        {5, kPound, times({16}), r6, times({0.0625L}), r6},
-        {9, kPound, times({per(28)}), r6, times({28}), r6},    // the arroba of 28 lb
-        {10, kPound, times({per(116)}), r6, times({116}), r6}, // the quintal of 116 lb
-        {11, kPound, times({0.0005L}), r7, times({2000}), r7},
-        {12, kPound, times({per(2240)}), r7, times({2240}), r7},
-        {kGram, kPound, times({kGramsPerPound}), r6, times({per(kGramsPerPound)}), r6},
-    };
-    return fields;
+// A metric, troy or force unit: typed in, it writes the gram hub, locked or not.
+FieldRow gramUnit(int number, int source, long double fromSource, TextForm form,
+                  long double toGrams, TextForm gramForm = r6) {
+    FieldRow row = unit(number, source, fromSource, form, kGram, toGrams, gramForm);
+    row.parentWrite = ParentWrite::Always;
+    return row;
 }
 
-const LinkedField* memberOf(const std::vector<LinkedField>& group, int number) {
-    for (const LinkedField& member : group)
-        if (member.number == number) return &member;
-    return nullptr;
+FieldRow poundUnit(int number, long double fromPounds, TextForm form, long double toPounds) {
+    return unit(number, kPound, fromPounds, form, kPound, toPounds, form);
 }
 
-// Grains beyond all reason: one tonne is typed in afresh.
-const OverflowGuard& grainGuard() {
-    static const OverflowGuard guard{double(kMostGrains),
-                                     QStringLiteral("¿Dónde quieres llegar hoy...?"),
-                                     QStringLiteral("Es mucho..."),
-                                     MessageIcon::Warning,
-                                     kTonne,
-                                     0.0,
-                                     QStringLiteral("1")};
-    return guard;
-}
-
+// The gram hub writes the metric, troy and force units and the pound hub; the pound hub
+// writes the grain, the ounce, the arroba, the quintal and the tons, then the gram hub.
 LinkedFieldLayout weightLayout() {
+    FieldRow pound{kPound,
+                   kGram,
+                   times({per(kGramsPerPound)}),
+                   r6,
+                   kGram,
+                   times({kGramsPerPound}),
+                   r6,
+                   RowKind::GroupHub};
+
     LinkedFieldLayout layout;
     layout.hub = kGram;
     layout.activation = KeyActivation::AllKeysAndKeyPress;
     layout.closesOnEscape = true;
+    layout.reading = ReadMode::Raising;
+    layout.hubReading = ReadMode::Raising;
+    layout.rows = {
+        gramUnit(kTonne, kGram, 0.000001L, r7, 1000000),
+        gramUnit(2, kGram, 0.001L, r6, 1000),
+        gramUnit(13, kGram, 1000, r6, 0.001L),
+        gramUnit(6, kGram, per(31.103L), r6, 31.103L),
+        gramUnit(7, kGram, per(373.236L), r6, 373.236L),
+        poundUnit(kGrain, 7000, r6, per(7000)),
+        poundUnit(5, 16, r6, 0.0625L),
+        poundUnit(9, per(28), r6, 28),    // the arroba of 28 lb
+        poundUnit(10, per(116), r6, 116), // the quintal of 116 lb
+        poundUnit(11, 0.0005L, r7, 2000),
+        poundUnit(12, per(2240), r7, 2240),
+        pound,
+        // Forces from the kilograms, and the dyne from the newtons.
+        gramUnit(14, 2, 0.980665L, r6, 1000 / 0.980665L),
+        gramUnit(17, 2, kStandardGravity, r6, 1000 / kStandardGravity),
+        gramUnit(18, 17, 100000, r6, per(980.665L)),
+    };
     return layout;
+}
+
+// Grains beyond all reason: one tonne is typed in afresh.
+OverflowGuard grainGuard() {
+    return {double(kMostGrains),
+            QStringLiteral("¿Dónde quieres llegar hoy...?"),
+            QStringLiteral("Es mucho..."),
+            MessageIcon::Warning,
+            kTonne,
+            0.0,
+            QStringLiteral("1")};
+}
+
+bool beyondDouble(Ext value) {
+    return value > Ext(static_cast<long double>(DBL_MAX)) ||
+           value < Ext(-static_cast<long double>(DBL_MAX));
 }
 
 } // namespace
@@ -96,98 +112,41 @@ TFormPeso::TFormPeso(QWidget* owner)
 
 TFormPeso::~TFormPeso() = default;
 
-void TFormPeso::fieldChanged(int number) {
-    if (number == kGram || number == kPound)
-        hubChanged(number);
-    else if (memberOf(gramGroup(), number))
-        Edit1Change(number);
-    else if (memberOf(poundGroup(), number))
-        intoPounds(number);
-}
-
-void TFormPeso::hubChanged(int hub) {
-    if (locked(hub)) return;
-    setLocked(hub, true);
-    const int otherHub = hub == kGram ? kPound : kGram;
-    if (field(hub)->hasInputFocus()) {
-        const std::optional<long double> typed = typedValue(hub);
-        if (!typed) return;
-        if (*typed > DBL_MAX || *typed < -DBL_MAX) {
-            reportTooHeavy(hub, *typed);
-            return;
-        }
-        value(hub) = narrow(*typed);
-    } else {
-        switch (ClassifyEntry(field(hub)->text(), separator())) {
-        case EntryClass::Empty:
-            ClearAllFields();
-            return;
-        case EntryClass::Incomplete:
-            return;
-        case EntryClass::Convertible:
-            break;
-        }
+// A typed value, judged before it is narrowed, so that a text beyond the range of a double is
+// answered in the window's own words.
+bool TFormPeso::valueAccepted(int number, bool reading, Ext typed) {
+    if (!reading) return true;
+    if (number == kGram || number == kPound) {
+        if (!beyondDouble(typed)) return true;
+        reportTooHeavy(number, typed);
+        return false;
     }
-    for (const LinkedField& member : hub == kGram ? gramGroup() : poundGroup()) {
-        if (member.number == activeField()) continue;
-        if (member.number == otherHub && locked(otherHub)) continue;
-        const double result = member.fromSource(Ext(value(member.source))).toDouble();
-        if (member.number == otherHub)
-            writeFollowing(member.number, result, member.form);
-        else
-            writeField(member.number, result, member.form);
+    if (graph().row(number)->parent == kGram) {
+        // The gram hub carries it on to units up to 1e9 times larger.
+        if (typed <= Ext(kHeaviest) && !beyondDouble(typed)) return true;
+        reportTooHeavy(number, typed);
+        return false;
     }
-}
-
-void TFormPeso::Edit1Change(int number) {
-    // Only the user's own typing goes on to the hub, never a value the cascade wrote here.
-    if (!field(number)->hasInputFocus()) return;
-    const std::optional<long double> typed = typedValue(number);
-    if (!typed) return;
-    // Judged before it is narrowed, so that a text beyond the range of a double is refused
-    // in the same words.
-    if (*typed > kHeaviest || *typed < -DBL_MAX) {
-        reportTooHeavy(number, *typed);
-        return;
-    }
-    value(number) = narrow(*typed);
-    const LinkedField& member = *memberOf(gramGroup(), number);
-    writeFollowing(kGram, member.toHub(Ext(value(number))).toDouble(), member.hubForm);
-}
-
-void TFormPeso::intoPounds(int number) {
-    if (!field(number)->hasInputFocus()) return;
-    const std::optional<long double> typed = typedValue(number);
-    if (!typed) return;
-    if (number == kGrain && *typed > kMostGrains) {
+    if (number == kGrain && typed > Ext(kMostGrains)) {
         // The guard empties the window and types one tonne in: nothing is left to carry.
         runGuard(grainGuard());
-        return;
+        return false;
     }
-    if (*typed > DBL_MAX || *typed < -DBL_MAX) {
-        reportInvalidNumber(number);
-        return;
-    }
-    value(number) = narrow(*typed);
-    if (activeField() == kPound || locked(kPound)) return;
-    const LinkedField& member = *memberOf(poundGroup(), number);
-    writeFollowing(kPound, member.toHub(Ext(value(number))).toDouble(), member.hubForm);
+    if (!beyondDouble(typed)) return true;
+    reportInvalidNumber(number);
+    return false;
 }
 
-std::optional<long double> TFormPeso::typedValue(int number) {
-    const QString text = field(number)->text();
-    switch (ClassifyEntry(text, separator())) {
-    case EntryClass::Empty:
-        ClearAllFields();
-        return std::nullopt;
-    case EntryClass::Incomplete:
-        return std::nullopt;
-    case EntryClass::Convertible:
-        break;
+bool TFormPeso::spreadFailed(int number, bool reading, std::exception_ptr error) {
+    if (!reading) return false;
+    try {
+        std::rethrow_exception(error);
+    } catch (const UnreadableNumber&) {
+        reportInvalidNumber(number);
+        return true;
+    } catch (...) {
+        return false;
     }
-    const std::optional<long double> typed = readNumber(text, separator());
-    if (!typed) reportInvalidNumber(number);
-    return typed;
 }
 
 // The box quotes and selects the field whose text failed, which a paste may have put into a
@@ -200,11 +159,11 @@ void TFormPeso::reportInvalidNumber(int number) {
     box->selectAll();
 }
 
-void TFormPeso::reportTooHeavy(int number, long double typed) {
+void TFormPeso::reportTooHeavy(int number, Ext typed) {
     EditBox* box = field(number);
     // A number beyond the range of a double was never computed: the text stands for it.
     const QString shown =
-        typed > DBL_MAX || typed < -DBL_MAX ? box->text() : GeneralText(narrow(typed), separator());
+        beyondDouble(typed) ? box->text() : GeneralText(typed.toDouble(), separator());
     platform().messageBox(this, QStringLiteral("Muy pesado..."), MessageIcon::Warning,
                           QLatin1Char('"') + shown +
                               QStringLiteral("\" Es un número demasiado grande para poner "

@@ -3,7 +3,6 @@
 #include "kit/linkedfieldwindow.h"
 
 #include <memory>
-#include <optional>
 
 namespace Ui {
 class TFormPeso;
@@ -23,21 +22,12 @@ public:
     ~TFormPeso() override;
 
 protected:
-    void fieldChanged(int number) override;
+    bool valueAccepted(int number, bool reading, Ext value) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    // Edit3Change and Edit8Change.
-    void hubChanged(int hub);
-    // Edit1Change, shared by the metric and force units: into the gram hub.
-    void Edit1Change(int number);
-    // Edit4Change, Edit5Change, Edit9Change to Edit12Change: into the pound hub.
-    void intoPounds(int number);
-
-    // The field's text as typed, in extended precision; nullopt when the handler must stop
-    // (empty, incomplete, or a text that does not convert, which is reported).
-    std::optional<long double> typedValue(int number);
     void reportInvalidNumber(int number);
-    void reportTooHeavy(int number, long double typed);
+    void reportTooHeavy(int number, Ext typed);
 
     std::unique_ptr<Ui::TFormPeso> ui;
 };

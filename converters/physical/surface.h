@@ -20,20 +20,11 @@ public:
     ~TFormSup() override;
 
 protected:
-    void fieldChanged(int number) override;
+    void spreadDone(int number) override;
+    void overLimit(int number) override;
+    bool spreadFailed(int number, bool reading, std::exception_ptr error) override;
 
 private:
-    void hubChanged(int hub);
-    void leafChanged(int leaf);
-    // Makes the changed field's writes, in order, but those to the active field and to a
-    // locked hub where the route says so.
-    void carry(int number);
-    // Writes one target of the changed field.
-    void carryTo(int number, int target);
-    // Classifies and, with the input focus, converts the field's text into its value; false
-    // when the handler must stop.
-    bool read(int number);
-
     std::unique_ptr<Ui::TFormSup> ui;
 };
 

@@ -2,7 +2,6 @@
 
 #include "kit/linkedfieldwindow.h"
 
-#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -12,8 +11,8 @@ class TFormTorque;
 namespace zerval {
 
 // "Momento de una fuerza - Torque": six units of torque around the newton-metre hub, every
-// value written unrounded. The lock holds only while a cascade runs, and every change is
-// handled under a guard that answers any failure with the window's own box.
+// value written unrounded. The lock holds only while a cascade runs, and any failure is
+// answered with the window's own box.
 class TFormTorque : public LinkedFieldWindow {
     Q_OBJECT
 public:
@@ -21,18 +20,11 @@ public:
     ~TFormTorque() override;
 
 protected:
-    void fieldChanged(int number) override;
+    void spreadDone(int hub) override;
+    void answerError(std::exception_ptr error) override;
 
 private:
-    void Edit1Change();
-    // Edit2Change to Edit6Change.
-    void intoNewtonMetres(int number);
-    // Runs a change under the window's guard. A change raised inside another one leaves its
-    // failure to the outer guard, so that it is reported once and stops the whole cascade.
-    void underGuard(const std::function<void()>& handler);
-
     std::unique_ptr<Ui::TFormTorque> ui;
-    bool guarding_ = false;
 };
 
 } // namespace zerval

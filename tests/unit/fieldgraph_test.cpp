@@ -10,8 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace zerval {
@@ -43,12 +45,18 @@ public:
 
     void fieldChanged(int number) override { graph.spread(number); }
     void overLimit(int number) override { overLimits.push_back(number); }
+    void fieldWritten(int number) override { written.push_back(number); }
     bool spreadFailed(int number, bool, std::exception_ptr) override {
         failures.push_back(number);
         return false;
     }
     void answerError(std::exception_ptr) override { ++answered; }
     void fieldEmptied(int number) override { emptied.push_back(number); }
+    bool valueAccepted(int number, bool, Ext value) override {
+        if (!acceptedUpTo || !(value > Ext(*acceptedUpTo))) return true;
+        refused.push_back(number);
+        return false;
+    }
     QWidget* messageOwner() override { return &form; }
     void closeRequested() override {}
 
@@ -67,6 +75,9 @@ public:
     std::vector<int> failures;
     std::vector<int> emptied;
     int answered = 0;
+    std::vector<int> written;
+    std::optional<double> acceptedUpTo;
+    std::vector<int> refused;
 };
 
 QString wholeForm(double value, QChar separator) {
@@ -149,12 +160,102 @@ TEST_F(FieldGraphTest, ASpreadStopsAtARowsLimitAndTheWindowAnswers) {
     EXPECT_EQ(window.text(2), QStringLiteral("700"));
 }
 
+TEST_F(FieldGraphTest, AnOverflowWritingARowTakenAsALimitStopsOnlyItsHubsSpread) {
+    LinkedFieldLayout layout = graphLayout();
+    layout.rows[1].overflowIsLimit = true; // row 3
+    RecordingForm window(std::move(layout));
+    window.type(1, QStringLiteral("1E307"));
+    EXPECT_EQ(window.overLimits, std::vector<int>{3});
+    EXPECT_TRUE(window.failures.empty());
+    EXPECT_EQ(window.answered, 0);
+    EXPECT_EQ(window.text(2), QStringLiteral("1E308"));
+    EXPECT_EQ(window.text(3), QString());
+    EXPECT_EQ(window.text(6), QString());               // after the limit in the group hub's spread
+    EXPECT_EQ(window.text(4), QStringLiteral("2E307")); // the hub's spread goes on
+}
+
 TEST_F(FieldGraphTest, AnOverflowDeepInTheSpreadReachesEveryChangeOnItsWayOutAndIsAnsweredOnce) {
     RecordingForm window(graphLayout());
     window.type(3, QStringLiteral("1E308"));
     // Row 6 overflows in group hub 2's spread, nested in the change of 3.
     EXPECT_EQ(window.failures, (std::vector<int>{2, 3}));
     EXPECT_EQ(window.answered, 1);
+}
+
+TEST_F(FieldGraphTest, AValueCarriedIntoAParentIsJudgedBeforeItIsNarrowed) {
+    LinkedFieldLayout layout = graphLayout();
+    layout.rows[2].toParent = times({10}); // row 4
+    RecordingForm window(std::move(layout));
+    window.acceptedUpTo = 1e300;
+    window.type(4, QStringLiteral("50"));
+    EXPECT_EQ(window.text(1), QStringLiteral("500"));
+    // Beyond the range of a double in the hub: refused by the window, never an overflow.
+    window.type(4, QStringLiteral("1E308"));
+    EXPECT_EQ(window.refused, std::vector<int>{1});
+    EXPECT_TRUE(window.failures.empty());
+    EXPECT_EQ(window.answered, 0);
+    EXPECT_EQ(window.text(1), QStringLiteral("500"));
+}
+
+// Hub 1; group hub 2 (ten to the hub); 4, twice 2, written by the hub's spread; 5, the group
+// hub under another name; 6 (three to the hub), carried on only when typed, locks or not.
+LinkedFieldLayout ownedLayout() {
+    LinkedFieldLayout layout;
+    layout.hub = 1;
+    layout.reading = ReadMode::QuietAlways;
+    layout.hubReading = ReadMode::QuietAlways;
+    FieldRow twice{4, 2, times({2}), wholeForm, 1, times({0.05L}), wholeForm};
+    twice.owner = 1;
+    FieldRow alias{5, 2, times({}), wholeForm, 2, times({}), wholeForm};
+    alias.copiesText = true;
+    FieldRow typed{6, 1, times({3}), wholeForm, 1, times({per(3)}), wholeForm};
+    typed.typedOnly = true;
+    typed.parentWrite = ParentWrite::UnlessParentActive;
+    layout.rows = {
+        {2, 1, times({10}), wholeForm, 1, times({0.1L}), wholeForm, RowKind::GroupHub},
+        twice,
+        alias,
+        typed,
+    };
+    return layout;
+}
+
+TEST_F(FieldGraphTest, ARowIsWrittenByTheHubItNamesAsItsOwnerFromTheFieldWrittenBeforeIt) {
+    RecordingForm window(ownedLayout());
+    window.type(1, QStringLiteral("3"));
+    EXPECT_EQ(window.text(2), QStringLiteral("30"));
+    EXPECT_EQ(window.text(4), QStringLiteral("60"));
+    window.written.clear();
+    // The group hub writes the hub, whose spread writes 4: the group hub's own spread does not.
+    window.type(2, QStringLiteral("5"));
+    EXPECT_EQ(window.text(4), QStringLiteral("10"));
+    EXPECT_EQ(std::count(window.written.begin(), window.written.end(), 4), 1);
+}
+
+TEST_F(FieldGraphTest, TwoNamesOfOneUnitTakeEachOthersTextAsItStands) {
+    RecordingForm window(ownedLayout());
+    window.type(2, QStringLiteral("5.50"));
+    EXPECT_EQ(window.text(5), QStringLiteral("5.50"));
+    window.type(5, QStringLiteral("7.0"));
+    EXPECT_EQ(window.text(2), QStringLiteral("7.0"));
+    EXPECT_EQ(window.text(1), QStringLiteral("0.7"));
+    EXPECT_EQ(window.graph.value(2), 7.0);
+}
+
+TEST_F(FieldGraphTest, ARowCarriesOnlyWhatIsTypedIntoItAndPassesTheHubsLock) {
+    RecordingForm window(ownedLayout());
+    window.type(1, QStringLiteral("2"));
+    EXPECT_EQ(window.text(6), QStringLiteral("6"));
+    // Written without the input focus: nothing read, nothing carried.
+    window.type(6, QStringLiteral("9"));
+    EXPECT_EQ(window.text(1), QStringLiteral("2"));
+    window.form.show();
+    window.graph.field(6)->setFocus();
+    window.graph.setLocked(1, true);
+    window.graph.setActiveField(6);
+    window.graph.field(6)->setText(QStringLiteral("12"));
+    EXPECT_EQ(window.text(1), QStringLiteral("4"));
+    EXPECT_EQ(window.text(2), QStringLiteral("20")); // the locked hub spreads no further
 }
 
 TEST_F(FieldGraphTest, AnEmptiedFieldEmptiesTheWindow) {
