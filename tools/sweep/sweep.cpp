@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "app/windowcatalog.h"
 #include "kit/checked.h"
+#include "kit/entryreading.h"
 #include "kit/numbersyntax.h"
 #include "platform/editbox.h"
 #include "platform/keystrokes.h"
@@ -604,8 +605,11 @@ void Sweep::checkConsistent(const Case& current, const QStringList& before, int 
     };
     int first = -1;
     if (numeric(input) && numberIn(after[input], current.separator)) first = input;
+    // A field left with an unfinished text ("," or "-") holds no value to enter again.
     for (int i = 0; i < fields_.size() && first < 0; ++i)
-        if (numeric(i) && !after[i].isEmpty() && reach(fields_[i])) first = i;
+        if (numeric(i) && classifyText(after[i], current.separator) == EntryClass::Convertible &&
+            numberIn(after[i], current.separator) && reach(fields_[i]))
+            first = i;
     if (first < 0 || !reach(fields_[first])) return;
     const Field field = fields_[first];
     const QString text = after[first];
