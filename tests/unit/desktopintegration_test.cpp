@@ -4,6 +4,7 @@
 #include "app/programidentity.h"
 #include "app/windowcatalog.h"
 #include "platform/scriptedplatform.h"
+#include "testapplication.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -22,15 +23,6 @@ namespace {
 // One application object per process: another test may have made it already. It is never
 // destroyed: Qt's icon loader, which the main window's menus use, is torn down before an
 // application object destroyed at exit, and the process would crash there.
-void ensureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "zerval-tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(argc, argv);
-}
-
 class DesktopIntegration : public ::testing::Test {
 protected:
     void SetUp() override {

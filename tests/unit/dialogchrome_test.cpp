@@ -1,5 +1,6 @@
 #include "app/windowcatalog.h"
 #include "platform/scriptedplatform.h"
+#include "testapplication.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -11,15 +12,6 @@
 
 namespace zerval {
 namespace {
-
-void ensureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "zerval-tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(argc, argv);
-}
 
 // A linked-field window opens centred, at its designed size, which it keeps.
 TEST(DialogChrome, LinkedFieldWindowOpensCentredAtAFixedSize) {

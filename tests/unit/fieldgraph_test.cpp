@@ -2,6 +2,7 @@
 #include "kit/fieldgraph.h"
 #include "platform/editbox.h"
 #include "platform/scriptedplatform.h"
+#include "testapplication.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,15 +19,6 @@
 
 namespace zerval {
 namespace {
-
-void ensureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "zerval-tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(argc, argv);
-}
 
 constexpr int kFields = 6;
 

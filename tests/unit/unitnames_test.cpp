@@ -1,6 +1,7 @@
 #include "app/windowcatalog.h"
 #include "platform/editbox.h"
 #include "platform/scriptedplatform.h"
+#include "testapplication.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -12,15 +13,6 @@
 
 namespace zerval {
 namespace {
-
-void ensureApplication() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "zerval-tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(argc, argv);
-}
 
 struct UnitName {
     const char* window;
