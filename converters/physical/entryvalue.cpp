@@ -6,15 +6,6 @@
 
 namespace zerval {
 
-std::optional<double> doubleOf(const EntryReading& reading) {
-    if (!reading.value) return std::nullopt;
-    try {
-        return narrow(*reading.value);
-    } catch (const FloatOverflow&) {
-        return std::nullopt;
-    }
-}
-
 namespace {
 template <typename Error> bool raised(std::exception_ptr error) {
     try {

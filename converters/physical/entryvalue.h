@@ -3,15 +3,10 @@
 #include "kit/entryreading.h"
 
 #include <exception>
-#include <optional>
 
 namespace zerval {
 
 class FieldGraph;
-
-// The double that a field's typed text holds: nullopt for a text that is no number, or a
-// number beyond the range of a double, which the windows refuse before writing anything.
-std::optional<double> doubleOf(const EntryReading& reading);
 
 // How the windows that meet a bad number with the invalid-number box and read under
 // ReadMode::Raising answer a change of `graph` that failed (FieldGraphHooks::spreadFailed). A typed
